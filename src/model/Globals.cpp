@@ -1,0 +1,3 @@
+#include "model/Globals.h"
+
+Globals::Globals(QObject* parent) : QObject(parent) {}

@@ -1,0 +1,1 @@
+// The widgets layer; Window1 and its parts live here.
