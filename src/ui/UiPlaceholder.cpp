@@ -1,1 +1,0 @@
-// The widgets layer; Window1 and its parts live here.
