@@ -15,6 +15,7 @@ private Q_SLOTS:
     void selectionVanishesWithLastRow();
     void columnWidthLimits();
     void sharedStyleAndDefaults();
+    void textsShortAndLong();
 };
 
 namespace {
@@ -191,6 +192,40 @@ void TstStyleGrid::sharedStyleAndDefaults() {
     // Spans never reach past the last column.
     g.setCellColSpan(2, 1, 50);
     QCOMPARE(g.CellColSpan(2, 1), 11);
+}
+
+void TstStyleGrid::textsShortAndLong() {
+    // Texts on both sides of the inline size survive every way rows move and are rewritten.
+    const QStringList texts{"", "n", "1:02:03 ", "12345678901", "123456789012", "a much longer slug text",
+                            QString(5000, u'x'), QStringLiteral("caf\u00e9 \U0001F600")};
+    StyleGrid g(3);
+    for (const QString& t : texts) {
+        g.AppendRow(t);
+        g.setCellText(2, g.Rows(), t);
+        g.setCellTextView(3, g.Rows(), t);
+    }
+    g.SwapRows(1, 7);
+    g.MoveRow(2, 6);
+    g.MoveRow(6, 2);
+    g.SwapRows(1, 7);
+    g.InsertRow(1);
+    g.RemoveRow(1);
+    for (int y = 1; y <= g.Rows(); ++y)
+        for (int x = 1; x <= 3; ++x)
+            QCOMPARE(g.CellText(x, y), texts[y - 1]);
+    for (int y = 1; y <= g.Rows(); ++y) {
+        g.setCellText(1, y, texts[(y + 3) % texts.size()]); // long over short, short over long
+        QCOMPARE(g.cellTextView(1, y), texts[(y + 3) % texts.size()]);
+    }
+    GridText a(QStringLiteral("short")), b(QString(40, u'y'));
+    GridText c(a), d(std::move(b));
+    a.swap(d);
+    QCOMPARE(a.view(), QString(40, u'y'));
+    QCOMPARE(d.view(), QStringLiteral("short"));
+    c = a;
+    QCOMPARE(c.toString(), QString(40, u'y'));
+    c = GridText();
+    QVERIFY(c.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstStyleGrid)

@@ -11,14 +11,10 @@ namespace Timing {
 namespace {
 const QString kInvalid = QStringLiteral("X:XX");
 
-// Writes only when the text differs, so an unchanged rundown costs no allocation or notification.
-void put(StyleGrid& grid, int x, int y, const QString& text) {
-    if (grid.cellTextView(x, y) != text)
-        grid.setCellText(x, y, text);
-}
+// The grid writes only when the text differs, so an unchanged rundown costs no notification.
+void put(StyleGrid& grid, int x, int y, const QString& text) { grid.setCellText(x, y, text); }
 void put(StyleGrid& grid, int x, int y, const TimeText::SmallText& text) {
-    if (grid.cellTextView(x, y) != text.view())
-        grid.setCellText(x, y, text.toString());
+    grid.setCellTextView(x, y, text.view());
 }
 } // namespace
 
@@ -38,7 +34,10 @@ QString additup(StyleGrid& grid, int first, int timecol, int sumcol, int backcol
     const int marker = grid.Cols() - 1;
 
     // Each row's time is read once, in the forward pass (rows above `first` only for the back times).
-    std::vector<TimeText::Reading> times(size_t(rows) + 1);
+    // Kept between calls: a fresh large block each time makes malloc consolidate and trim its heap,
+    // which costs more than the whole recomputation on a big rundown.
+    static thread_local std::vector<TimeText::Reading> times;
+    times.assign(size_t(rows) + 1, TimeText::Reading{});
     auto readRow = [&](int y) -> const TimeText::Reading& {
         TimeText::Reading& t = times[size_t(y)];
         if (!RowKinds::isSkipped(grid, y, marker))
