@@ -164,6 +164,9 @@ void StyleGridView::setGrid(StyleGrid* grid) {
         m_spans.clear();
         scheduleSpanSync();
     };
+    // A reset also clears the view's current index: it follows the grid's selection again.
+    m_connections << connect(grid, &QAbstractItemModel::modelReset, this, &StyleGridView::followSelection,
+                             Qt::QueuedConnection);
     m_connections << connect(grid, &QAbstractItemModel::modelReset, this, forgetSpans)
                   << connect(grid, &QAbstractItemModel::rowsInserted, this, forgetSpans)
                   << connect(grid, &QAbstractItemModel::rowsRemoved, this, forgetSpans)
@@ -197,11 +200,21 @@ void StyleGridView::syncRowHeights(int first, int last) {
     first = std::max(1, first);
     last = std::min(last, m_grid->Rows());
     QHeaderView* header = verticalHeader();
+    // With updates on, every resizeSection asks for the section's position, which recounts all the
+    // positions above it: thousands of taller rows would cost seconds. Off, the view lays out once.
+    const bool wasEnabled = header->updatesEnabled();
+    header->setUpdatesEnabled(false);
+    bool changed = false;
     for (int y = first; y <= last; ++y) {
         const int h = m_grid->RowHeight(y);
-        if (header->sectionSize(y - 1) != h)
+        if (header->sectionSize(y - 1) != h) {
             header->resizeSection(y - 1, h);
+            changed = true;
+        }
     }
+    header->setUpdatesEnabled(wasEnabled);
+    if (changed)
+        viewport()->update();
 }
 
 void StyleGridView::scheduleSpanSync() {
@@ -278,20 +291,37 @@ void StyleGridView::reflectSelection() {
     if (!m_grid)
         return;
     const QPoint sel(m_grid->Selection().FirstSelectedColumn(), m_grid->Selection().FirstSelectedRow());
-    if (sel == m_shownSelection)
+    if (sel != m_shownSelection) {
+        const QPoint old = m_shownSelection;
+        m_shownSelection = sel;
+        if (m_grid->isDrawingLocked()) {
+            // Rows may be half changed under a pending reset: no positions can be asked for now.
+            viewport()->update();
+        } else {
+            if (!old.isNull())
+                viewport()->update(cellRect(old.x(), old.y()));
+            if (!sel.isNull())
+                viewport()->update(cellRect(sel.x(), sel.y()));
+        }
+    }
+    if (m_grid->isDrawingLocked())
+        QMetaObject::invokeMethod(this, &StyleGridView::followSelection, Qt::QueuedConnection);
+    else
+        followSelection();
+}
+
+void StyleGridView::followSelection() {
+    if (!m_grid || m_grid->isDrawingLocked())
         return;
-    const QPoint old = m_shownSelection;
-    m_shownSelection = sel;
-    if (!old.isNull())
-        viewport()->update(cellRect(old.x(), old.y()));
-    if (sel.x() >= 1 && sel.y() >= 1) {
-        // The view's own current index follows, for keyboard focus and scrolling; what shows as
-        // selected is painted from the grid.
-        const QModelIndex i = m_grid->index(sel.y() - 1, sel.x() - 1);
-        selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+    // The view's own current index follows the grid's selection, for keyboard focus and scrolling;
+    // what shows as selected is painted from the grid.
+    const int x = m_grid->Selection().FirstSelectedColumn(), y = m_grid->Selection().FirstSelectedRow();
+    if (x >= 1 && y >= 1 && x <= m_grid->Cols() && y <= m_grid->Rows()) {
+        const QModelIndex i = m_grid->index(y - 1, x - 1);
+        if (currentIndex() != i)
+            selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
         scrollTo(i);
-        viewport()->update(cellRect(sel.x(), sel.y()));
-    } else {
+    } else if (selectionModel()->hasSelection() || currentIndex().isValid()) {
         selectionModel()->clear();
     }
 }

@@ -50,6 +50,7 @@ private:
     void syncAll();
     void scheduleSpanSync();
     void reflectSelection();
+    void followSelection();
     void selectCell(int x, int y);
 
     QPointer<StyleGrid> m_grid;

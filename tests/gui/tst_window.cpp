@@ -65,7 +65,9 @@ struct WindowFixture {
                  "Break|Commercial 1||||||||||",
                  "A2|Skipped story|a|d|Bob||||||*SKIP|",
                  "B1|Weather|p|n|Cy|PKG|||2:00|||",
-                 "B2|Kicker|e|||||FS|0:45|||"});
+                 "B2|Kicker|e|||||FS|0:45|||",
+                 "B3|A long slug that wraps to a second line|n|n|||||||"});
+        grid().setRowHeight(6, 38);
         doc().additup(1);
     }
 
@@ -187,6 +189,15 @@ void TstWindow::skippedTextIsGrey() {
     const int skipped = inkOf(C::Slug, 3);
     QVERIFY2(skipped < 230, "the skipped row's text is drawn");
     QVERIFY2(skipped > 120, qPrintable(QStringLiteral("the skipped row's text is grey, not black (%1)").arg(skipped)));
+
+    // A long slug in a taller row wraps: ink in the lower half of its cell too.
+    const QRect tall = f.view()->cellRect(C::Slug, 6);
+    QCOMPARE(tall.height(), 38);
+    int lowInk = 255;
+    for (int py = tall.center().y() + 2; py < tall.bottom() - 1; ++py)
+        for (int px = tall.left() + 1; px < tall.right() - 1; ++px)
+            lowInk = std::min(lowInk, qGray(img.pixel(f.view()->viewport()->mapTo(f.window.get(), QPoint(px, py)))));
+    QVERIFY2(lowInk < 100, "the second line is drawn");
 }
 
 void TstWindow::spansFollowTheGrid() {
@@ -295,13 +306,13 @@ void TstWindow::arrowKeysMoveTheSelection_data() {
     QTest::addColumn<QPoint>("to");
     QTest::newRow("down") << QPoint(C::Slug, 1) << int(Qt::Key_Down) << QPoint(C::Slug, 2);
     QTest::newRow("up at the top stays") << QPoint(C::Slug, 1) << int(Qt::Key_Up) << QPoint(C::Slug, 1);
-    QTest::newRow("down at the bottom stays") << QPoint(C::Time, 5) << int(Qt::Key_Down) << QPoint(C::Time, 5);
+    QTest::newRow("down at the bottom stays") << QPoint(C::Time, 6) << int(Qt::Key_Down) << QPoint(C::Time, 6);
     QTest::newRow("down onto the bar") << QPoint(C::Writer, 1) << int(Qt::Key_Down) << QPoint(C::Slug, 2);
     QTest::newRow("right over the bar") << QPoint(C::Slug, 2) << int(Qt::Key_Right) << QPoint(C::Back, 2);
     QTest::newRow("left off the Back cell") << QPoint(C::Back, 2) << int(Qt::Key_Left) << QPoint(C::Slug, 2);
     QTest::newRow("right at the edge stays") << QPoint(C::Back, 1) << int(Qt::Key_Right) << QPoint(C::Back, 1);
     QTest::newRow("nothing selected") << QPoint(0, 0) << int(Qt::Key_Down) << QPoint(1, 1);
-    QTest::newRow("ctrl+end") << QPoint(C::Slug, 1) << (int(Qt::Key_End) | int(Qt::ControlModifier)) << QPoint(C::Slug, 5);
+    QTest::newRow("ctrl+end") << QPoint(C::Slug, 1) << (int(Qt::Key_End) | int(Qt::ControlModifier)) << QPoint(C::Slug, 6);
     // Onto a tracker: it steps, and the selection returns to the current cell.
     QTest::newRow("right onto S") << QPoint(C::Slug, 4) << int(Qt::Key_Right) << QPoint(C::Slug, 4);
 }
@@ -332,6 +343,15 @@ void TstWindow::selectionFromCodeShows() {
     QCOMPARE(f.view()->currentIndex(), f.grid().index(3, C::Audio - 1));
     QImage img = f.shot();
     QCOMPARE(img.pixel(f.inCell(C::Audio, 4, 2, 2)), qRgb(255, 255, 0));
+    // Selected in the middle of a locked batch that inserts a row, as row operations do.
+    f.grid().LockDrawing(true);
+    f.grid().InsertRow(1);
+    f.grid().Selection().Set(C::Video, 5);
+    f.grid().LockDrawing(false);
+    img = f.shot();
+    QCOMPARE(f.view()->currentIndex(), f.grid().index(4, C::Video - 1));
+    QCOMPARE(img.pixel(f.inCell(C::Video, 5, 2, 2)), qRgb(255, 255, 0));
+    QVERIFY(img.pixel(f.inCell(C::Audio, 4, 2, 2)) != qRgb(255, 255, 0));
     // Deleting the last row leaves no selection: nothing is painted yellow any more.
     f.grid().setRows(0);
     img = f.shot();
