@@ -44,18 +44,23 @@ public:
             back = (y % 2 == 0) ? grid->CellEvenColor : grid->CellOddColor;
         p->fillRect(r, toQColor(back));
 
-        const QStringView text = grid->cellTextView(x, y);
+        const QString text = grid->CellText(x, y);
         if (!text.isEmpty()) {
             p->save();
             p->setClipRect(r.adjusted(0, 0, -1, -1));
             const QFont font = m_view->fontFor(*style);
+            const QFontMetrics metrics(font);
             p->setFont(font);
             p->setPen(toQColor(style->TextColor));
-            const int lineHeight = QFontMetrics(font).height();
+            const int left = grid->cellLeftIndent(x, y), right = grid->cellRightIndent(x, y);
             // One line sits in the middle of a row of the default height; taller rows hold wrapped
             // text, which starts at the cell's top indent.
-            const int top = std::max(grid->cellTopIndent(x, y), (grid->DefaultRowHeight() - lineHeight) / 2);
-            QRect textRect = r.adjusted(grid->cellLeftIndent(x, y), top, -grid->cellRightIndent(x, y), 0);
+            const int top = std::max(grid->cellTopIndent(x, y), (grid->DefaultRowHeight() - metrics.height()) / 2);
+            QRect textRect = r.adjusted(left, top, -right, 0);
+            // Narrow columns (the trackers) have less room than their indents: their letter is then
+            // placed in the whole cell rather than squeezed out.
+            if (textRect.width() < metrics.horizontalAdvance(text) && r.width() < left + right + metrics.height())
+                textRect = QRect(r.left(), textRect.top(), r.width(), textRect.height());
             Qt::Alignment h = Qt::AlignLeft;
             switch (grid->effectiveAlignment(x, y)) {
             case GridAlign::Center:
@@ -67,12 +72,7 @@ public:
             default:
                 break;
             }
-            // Narrow columns (the trackers) have less room than their indents: their letter is then
-            // centred in the whole cell rather than squeezed out.
-            if (textRect.width() < QFontMetrics(font).horizontalAdvance(text.toString()) &&
-                r.width() < grid->cellLeftIndent(x, y) + grid->cellRightIndent(x, y) + lineHeight)
-                textRect = QRect(r.left(), textRect.top(), r.width(), textRect.height());
-            p->drawText(textRect, int(h | Qt::AlignTop | Qt::TextWordWrap), text.toString());
+            p->drawText(textRect, int(h | Qt::AlignTop | Qt::TextWordWrap), text);
             p->restore();
         }
 
