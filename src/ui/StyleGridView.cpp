@@ -233,7 +233,7 @@ void StyleGridView::syncSpans() {
     const int rows = m_grid->Rows(), cols = m_grid->Cols();
     for (int y = 1; y <= rows; ++y)
         for (int x = 1; x < cols; ++x)
-            if (const StyleGridCell* c = m_grid->cellData(x, y); c->colSpan > 1)
+            if (const StyleGridCellLook* c = m_grid->cellData(x, y); c->colSpan > 1)
                 wanted.insert(spanKey(y - 1, x - 1), c->colSpan);
     if (wanted == m_spans)
         return;
