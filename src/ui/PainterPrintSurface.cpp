@@ -22,6 +22,8 @@ void PainterPrintSurface::setFont(const QString& name, int size) {
     m_font = QFont(name);
     // Pixel size in the painter's units (1/72 inch): the painter's scale takes it to the device.
     m_font.setPixelSize(std::max(1, size));
+    // Wrapped lines keep to the printed line slots: a text's lines and the rows' rules never collide.
+    m_linePitch = std::max(1, size) + 6;
     m_font.setHintingPreference(QFont::PreferNoHinting);
     fontChanged();
 }
@@ -64,7 +66,7 @@ int PainterPrintSurface::layoutText(const QString& text, int wrapWidth, const QP
         if (!line.isValid())
             break;
         line.setLineWidth(wrapWidth > 0 ? qreal(wrapWidth) : qreal(1 << 24));
-        line.setPosition(QPointF(0, lines * m_lineSpacing - line.ascent()));
+        line.setPosition(QPointF(0, qreal(lines) * m_linePitch - line.ascent()));
         ++lines;
     }
     layout.endLayout();
@@ -91,7 +93,7 @@ int PainterPrintSurface::textHeight(const QString& text, int wrapWidth) {
         lines = m_lastLines;
     else if (!text.isEmpty())
         lines = layoutText(text, wrapWidth, nullptr);
-    const qreal h = std::ceil(lines * m_lineSpacing - 0.01);
+    const qreal h = qreal(lines - 1) * m_linePitch + std::ceil(m_lineSpacing - 0.01);
     return h >= std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : int(h);
 }
 

@@ -32,7 +32,7 @@ public:
 
 private:
     void fontChanged();
-    // Lays the text out (lines m_lineSpacing apart, line i's baseline at i * m_lineSpacing) and draws it
+    // Lays the text out (line i's baseline at i * m_linePitch) and draws it
     // when a painter position is given; returns the number of lines.
     int layoutText(const QString& text, int wrapWidth, const QPointF* drawAt);
 
@@ -42,6 +42,7 @@ private:
     QFont m_font;
     QFontMetricsF m_metrics;
     qreal m_lineSpacing = 0;
+    int m_linePitch = 16; // the print line pitch, font size + 6
     QColor m_pen = Qt::black;
     bool m_ok = true;
 

@@ -126,7 +126,13 @@ QPageLayout pageLayoutFromText(const QString& text, const QPageLayout& base) {
         size = base.pageSize().isValid() ? base.pageSize() : QPageSize(QPageSize::A4);
     QPageLayout layout(size, orientation, QMarginsF(), QPageLayout::Point, QMarginsF());
     // Margins that leave no page are refused: the base's then, else none.
-    if (!layout.setMargins(margins) && marginsGiven)
+    const QRectF full = layout.fullRect(QPageLayout::Point);
+    auto fits = [&](const QMarginsF& m) {
+        return m.left() + m.right() < full.width() && m.top() + m.bottom() < full.height();
+    };
+    if (fits(margins))
+        layout.setMargins(margins);
+    else if (marginsGiven && fits(base.margins(QPageLayout::Point)))
         layout.setMargins(base.margins(QPageLayout::Point));
     return layout;
 }
