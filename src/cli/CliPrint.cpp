@@ -7,9 +7,6 @@
 #include "seams/Dialogs.h"
 #include "ui/Printing.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 namespace {
 constexpr int kMaxFontSize = 1000;
@@ -27,14 +24,14 @@ int Cli::print(const QStringList& args, Streams io) {
             bool ok = false;
             fontSize = args[++i].toInt(&ok);
             if (!ok || fontSize < 1 || fontSize > kMaxFontSize) {
-                io.err << "print: the font size must be a whole number from 1 to " << kMaxFontSize << "\n"
+                io.err << "kestrel-rundown-cli: --font-size needs a whole number from 1 to " << kMaxFontSize << "\n"
                        << usage();
                 return 2;
             }
         } else if (a == QLatin1String("--page-setup") && i + 1 < args.size()) {
             pageSetup = args[++i];
         } else if (a.startsWith(u'-') && a.size() > 1) {
-            io.err << usage();
+            io.err << "kestrel-rundown-cli: unknown option " << a << "\n" << usage();
             return 2;
         } else {
             files << a;
@@ -47,24 +44,19 @@ int Cli::print(const QStringList& args, Streams io) {
     const QString& in = files[0];
     const QString& out = files[1];
 
-    // The document is opened as a window opens it. The print font size comes from the user's
-    // preferences; an absent preferences file is not created. The list files go to a scratch folder:
-    // printing needs none of them and must leave the user's settings alone.
+    // The document is opened as a window opens it. The settings (the print font size among them) are
+    // read, never created or written: printing leaves no trace in the user's settings.
+    EasyPrefs prefs;
+    prefs.readPrefFile(kPrefsFile);
     SilentDialogs dialogs;
     SystemClock clock;
-    QTemporaryDir scratch;
     Globals globals;
+    globals.prefsFolder = prefs.folder();
     globals.dialogs = &dialogs;
-    globals.prefsFolder = scratch.path();
-    EasyPrefs prefs;
-    if (QFileInfo::exists(QDir(prefs.folder()).filePath(kPrefsFile)))
-        prefs.InitPrefFile(kPrefsFile, &dialogs);
     RundownDocument doc(globals, prefs, clock, &dialogs);
     doc.Event_Open();
-
-    if (!QFileInfo(in).isFile() || !doc.opentable(in)) {
-        const QString why = doc.lastError();
-        io.err << "print: cannot read " << in << (why.isEmpty() ? QString() : QStringLiteral(": ") + why) << "\n";
+    if (!doc.opentable(in)) {
+        io.err << "kestrel-rundown-cli: " << doc.lastError().replace(u'\n', u' ') << "\n";
         return 1;
     }
     if (fontSize == 0)
@@ -72,7 +64,7 @@ int Cli::print(const QStringList& args, Streams io) {
 
     const PrintOutcome result = Printing::printToPdf(doc, out, pageSetup, fontSize, clock.now());
     if (!result.ok) {
-        io.err << "print: " << QString(result.error).replace(u'\n', u' ') << "\n";
+        io.err << "kestrel-rundown-cli: " << QString(result.error).replace(u'\n', u' ') << "\n";
         return 1;
     }
     return 0;

@@ -99,7 +99,7 @@ private Q_SLOTS:
     void pageSetupTextRoundTrips();
     void pageSetupTextReadLeniently();
     void printsetupAndPrintme();
-    void cliArguments();
+    void cli();
 
 private:
     QString path(const QString& name) const { return m_dir.filePath(name); }
@@ -307,26 +307,68 @@ void TstPrinting::printsetupAndPrintme() {
     QVERIFY(f.dialogs.informed.first().startsWith(QStringLiteral("The rundown could not be printed.")));
 }
 
-void TstPrinting::cliArguments() {
-    auto run = [](const QStringList& args, QString* err = nullptr) {
+void TstPrinting::cli() {
+    // The tool reads the settings of a configuration folder of the test's own.
+    const QString config = path(QStringLiteral("config"));
+    QVERIFY(QDir().mkpath(config));
+    auto run = [&](const QStringList& args, QString* err = nullptr) {
         QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
+        p.setProcessEnvironment(env);
         p.start(QStringLiteral(KESTREL_CLI_PATH), QStringList{QStringLiteral("print")} + args);
         p.waitForFinished(30000);
         if (err)
             *err = QString::fromUtf8(p.readAllStandardError());
         return p.exitCode();
     };
+    const QString sample = QStringLiteral(KESTREL_TEST_DATA "/sample.rdk");
+    const QString out = path(QStringLiteral("cli.pdf"));
     QString err;
+
+    // Bad arguments: the usage, status 2.
     QCOMPARE(run({}, &err), 2);
     QVERIFY(err.contains(QStringLiteral("usage:")));
-    QCOMPARE(run({QStringLiteral("only-one")}), 2);
-    QCOMPARE(run({QStringLiteral("--font-size"), QStringLiteral("12abc"), QStringLiteral("a"), QStringLiteral("b")}), 2);
-    QCOMPARE(run({QStringLiteral("--font-size"), QStringLiteral("0"), QStringLiteral("a"), QStringLiteral("b")}), 2);
-    QCOMPARE(run({QStringLiteral("--colour"), QStringLiteral("a"), QStringLiteral("b")}), 2);
-    const QString out = path(QStringLiteral("never.pdf"));
-    QCOMPARE(run({path(QStringLiteral("missing.rdk")), out}, &err), 1);
-    QVERIFY(err.contains(QStringLiteral("print: cannot read")));
+    QCOMPARE(run({sample}), 2);
+    QCOMPARE(run({sample, out, QStringLiteral("third")}), 2);
+    QCOMPARE(run({QStringLiteral("--font-size"), QStringLiteral("12abc"), sample, out}), 2);
+    QCOMPARE(run({QStringLiteral("--font-size"), QStringLiteral("0"), sample, out}), 2);
+    QCOMPARE(run({QStringLiteral("--colour"), sample, out}), 2);
     QVERIFY(!QFile::exists(out));
+
+    // A sample rundown: one page, and no settings file left behind.
+    QCOMPARE(run({sample, out}, &err), 0);
+    QVERIFY2(err.isEmpty(), qPrintable(err));
+    QCOMPARE(pdfPages(out), 1);
+    QVERIFY(QDir(config).isEmpty());
+    QCOMPARE(run({QStringLiteral("--page-setup"), QStringLiteral("page=A6;margins=10,10,10,10"),
+                  QStringLiteral("--font-size"), QStringLiteral("40"), sample, out}),
+             0);
+    QVERIFY(pdfPages(out) > 1);
+
+    // The font size comes from the "PrintFontsize" preference: one too big for the page fails, the
+    // option overrides it.
+    {
+        QFile prefs(QDir(config).filePath(QStringLiteral("KestrelRundownprefs")));
+        QVERIFY(prefs.open(QIODevice::WriteOnly));
+        prefs.write("Printfontsize\r900\r");
+    }
+    QFile::remove(out);
+    QCOMPARE(run({sample, out}, &err), 1);
+    QCOMPARE(err.count(u'\n'), 1);
+    QVERIFY(err.contains(QStringLiteral("too short")));
+    QVERIFY(!QFile::exists(out));
+    QCOMPARE(run({QStringLiteral("--font-size"), QStringLiteral("10"), sample, out}), 0);
+    QCOMPARE(pdfPages(out), 1);
+
+    // Unreadable FILE and unwritable OUT: one line on stderr, status 1.
+    QCOMPARE(run({path(QStringLiteral("missing.rdk")), path(QStringLiteral("never.pdf"))}, &err), 1);
+    QCOMPARE(err.count(u'\n'), 1);
+    QVERIFY(!QFile::exists(path(QStringLiteral("never.pdf"))));
+    QCOMPARE(run({QStringLiteral("--font-size"), QStringLiteral("10"), sample, path(QStringLiteral("no/such/dir.pdf"))}, &err), 1);
+    QCOMPARE(err.count(u'\n'), 1);
+    QVERIFY(err.contains(QStringLiteral("Cannot write")));
 }
 
 QTEST_MAIN(TstPrinting)
