@@ -122,7 +122,6 @@ void TstPrinting::realSurfaceMeasuresLines() {
     // Further lines follow one pitch (16) apart, so n lines need exactly n - 1 extra slots.
     QCOMPARE(wrapped % 16, one);
     QCOMPARE(wrapped / 16, 1);
-    QCOMPARE(s.textHeight(words, 60) / 16, (s.textHeight(words, 60) - one) / 16);
     QVERIFY(s.textHeight(words, 60) / 16 >= 3);
     QCOMPARE(s.textHeight(words, 0), one); // 0: no wrapping
     // A word longer than the column breaks inside rather than running over the next column.
@@ -296,6 +295,13 @@ void TstPrinting::printsetupAndPrintme() {
     pd.pageSetupChoice = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20));
     Printing::printsetup(f.globals, pd);
     QCOMPARE(f.globals.mypsettings, Printing::pageLayoutText(pd.pageSetupChoice));
+
+    // An empty rundown sends nothing to the printer, not even a blank sheet.
+    DocFixture empty;
+    r = Printing::printme(*empty.doc, f.globals, pd, empty.clock, &empty.dialogs);
+    QVERIFY(r.ok);
+    QCOMPARE(r.pages, 0);
+    QVERIFY(!QFile::exists(pd.pdfPath));
 
     // A stored page too short for one line: nothing printed, the reason told.
     f.globals.mypsettings = QStringLiteral("page=A6;orientation=landscape;margins=10,120,10,120");
