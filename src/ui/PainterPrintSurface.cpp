@@ -5,6 +5,7 @@
 #include <QPen>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
