@@ -9,23 +9,42 @@ namespace PageNumbering {
 
 namespace {
 constexpr int kLetteredBlocks = 16; // "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P"
-const QString kMainPageMarks = QStringLiteral("1,3,5,7,9");
 
-// Decimal digits without leading zeros, appended without a temporary string (the numbering runs after
-// every row operation, over every row).
-void appendNumber(QString& out, quint64 v) {
-    char16_t digits[20];
-    int count = 0;
-    do {
-        digits[count++] = char16_t(u'0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    while (count > 0)
-        out.append(QChar(digits[--count]));
-}
+// A PG text as it is composed: the block letter (if any) and the decimal digits, on the stack, so that the
+// common case (the cell already holds it) costs no allocation. The numbering runs after every row
+// operation, over every row.
+struct PageText {
+    char16_t chars[24];
+    qsizetype size = 0;
+
+    void set(char16_t letter, quint64 number) {
+        char16_t digits[20];
+        int count = 0;
+        do {
+            digits[count++] = char16_t(u'0' + number % 10);
+            number /= 10;
+        } while (number != 0);
+        size = 0;
+        if (letter != 0)
+            chars[size++] = letter;
+        while (count > 0)
+            chars[size++] = digits[--count];
+    }
+    QStringView view() const { return QStringView(chars, size); }
+};
 } // namespace
 
-bool isMainPage(QStringView pg) { return pg.isEmpty() || kMainPageMarks.contains(pg.back()); }
+bool isMainPage(QStringView pg) {
+    if (pg.isEmpty())
+        return true;
+    // The marks "1,3,5,7,9": the odd digits and the comma.
+    switch (pg.back().unicode()) {
+    case u'1': case u'3': case u'5': case u'7': case u'9': case u',':
+        return true;
+    default:
+        return false;
+    }
+}
 
 QString blockLetter(int block) {
     if (block < 1 || block > kLetteredBlocks)
@@ -38,15 +57,12 @@ int renumber(StyleGrid& grid) {
     int written = 0;
     int block = 1;
     quint64 c = 2; // 64 bits: two per main page never overflows, whatever the row count
-    QString letter = blockLetter(block);
-    QString buf;
-    buf.reserve(24);
+    PageText text;
     for (int y = 1; y <= rows; ++y) {
         const QStringView pg = grid.cellTextView(RundownColumns::PG, y);
-        if (RowKinds::isBreakText(pg)) {
+        if (pg.size() == RowKinds::kBreak.size() && RowKinds::isBreakText(pg)) { // length first: cheap
             block = std::min(block + 1, kLetteredBlocks + 1); // past P every block is bare numbers
             c = 2;
-            letter = blockLetter(block);
             continue;
         }
         // The row's kind comes from the text it holds before this visit writes it.
@@ -57,11 +73,9 @@ int renumber(StyleGrid& grid) {
         } else {
             number = c - 2;
         }
-        buf.clear();
-        buf.append(letter);
-        appendNumber(buf, number);
-        if (pg != buf) {
-            grid.setCellText(RundownColumns::PG, y, buf);
+        text.set(block <= kLetteredBlocks ? char16_t(u'A' + block - 1) : char16_t(0), number);
+        if (pg != text.view()) {
+            grid.setCellText(RundownColumns::PG, y, text.view().toString());
             ++written;
         }
     }
