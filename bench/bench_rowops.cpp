@@ -49,7 +49,9 @@ static void BM_addRowMiddle(benchmark::State& state) {
         state.ResumeTiming();
         f.doc->myadd();
         state.PauseTiming();
+        // Back to the numbered state, so that every add renumbers the rows below it afresh.
         g.RemoveRow(y + 1);
+        f.doc->doautopage(1);
         state.ResumeTiming();
     }
 }
@@ -65,6 +67,9 @@ static void BM_deleteRowMiddle(benchmark::State& state) {
         g.InsertRow(y);
         g.setCellText(RundownColumns::Slug, y, QStringLiteral("Doomed"));
         g.setCellText(RundownColumns::Time, y, QStringLiteral("1:30"));
+        // Numbered and timed with the row in place, so that its delete rewrites the pages and times it moves.
+        f.doc->doautopage(1);
+        f.doc->additup(y);
         g.Selection().Set(RundownColumns::Slug, y);
         state.ResumeTiming();
         f.doc->mydeleterow();
@@ -115,7 +120,10 @@ static void BM_insertMiddle(benchmark::State& state) {
         state.ResumeTiming();
         f.doc->myinsert(3); // Commercial, 2:05, below the current row
         state.PauseTiming();
+        // Back to the numbered and timed state, so that every insert rewrites the pages and times it moves.
         g.RemoveRow(y + 1);
+        f.doc->doautopage(1);
+        f.doc->additup(y);
         state.ResumeTiming();
     }
 }
