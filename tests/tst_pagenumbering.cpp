@@ -37,18 +37,18 @@ void TstPageNumbering::renumber_data() {
     QTest::newRow("already numbered stays") << QStringList{"A1", "A3", "A5"} << QStringList{"A1", "A3", "A5"};
     QTest::newRow("moved third row to top") << QStringList{"A5", "A1", "A3"} << QStringList{"A1", "A3", "A5"};
     QTest::newRow("letter typed into second") << QStringList{"A1", "q", "A5"} << QStringList{"A1", "A2", "A3"};
-    QTest::newRow("follow-ons share a number") << QStringList{"", "A2", "A4", "B"}
-                                               << QStringList{"A1", "A2", "A2", "A2"};
+    QTest::newRow("follow-ons share a number")
+        << QStringList{"", "A2", "A4", "B"} << QStringList{"A1", "A2", "A2", "A2"};
     QTest::newRow("starts with a break") << QStringList{"Break", "", ""} << QStringList{"Break", "B1", "B3"};
-    QTest::newRow("two breaks skip a letter") << QStringList{"", "Break", "Break", ""}
-                                              << QStringList{"A1", "Break", "Break", "C1"};
-    QTest::newRow("break compared without case") << QStringList{"", "BREAK", "", "break"}
-                                                 << QStringList{"A1", "BREAK", "B1", "break"};
+    QTest::newRow("two breaks skip a letter")
+        << QStringList{"", "Break", "Break", ""} << QStringList{"A1", "Break", "Break", "C1"};
+    QTest::newRow("break compared without case")
+        << QStringList{"", "BREAK", "", "break"} << QStringList{"A1", "BREAK", "B1", "break"};
     QTest::newRow("comma is a main page") << QStringList{"", "7,"} << QStringList{"A1", "A3"};
-    QTest::newRow("even digit and other marks follow on") << QStringList{"", "12", "-", "A1"}
-                                                          << QStringList{"A1", "A2", "A2", "A3"};
-    QTest::newRow("break text inside a longer text is no break") << QStringList{"Breaking", ""}
-                                                                 << QStringList{"A0", "A1"};
+    QTest::newRow("even digit and other marks follow on")
+        << QStringList{"", "12", "-", "A1"} << QStringList{"A1", "A2", "A2", "A3"};
+    QTest::newRow("break text inside a longer text is no break")
+        << QStringList{"Breaking", ""} << QStringList{"A0", "A1"};
 }
 
 void TstPageNumbering::renumber() {

@@ -94,12 +94,12 @@ void TstRowOps::currentCellTable_data() {
 
     QTest::newRow("down, no current row") << "down" << five << 0 << five << 0 << 0;
     QTest::newRow("down, last row") << "down" << five << 5 << five << x << 5;
-    QTest::newRow("down, row 2 of 3") << "down" << QStringList{"r1", "r2", "r3"} << 2
-                                      << QStringList{"r1", "r3", "r2"} << x << 3;
+    QTest::newRow("down, row 2 of 3") << "down" << QStringList{"r1", "r2", "r3"} << 2 << QStringList{"r1", "r3", "r2"}
+                                      << x << 3;
 
     QTest::newRow("insert, no current row") << "insert" << five << 0 << five << 0 << 0;
-    QTest::newRow("insert, row not blank") << "insert" << QStringList{"r1", "r2", "r3"} << 2
-                                           << QStringList{"r1", "r2", "Commercial", "r3"} << x << 3;
+    QTest::newRow("insert, row not blank")
+        << "insert" << QStringList{"r1", "r2", "r3"} << 2 << QStringList{"r1", "r2", "Commercial", "r3"} << x << 3;
     QTest::newRow("insert, blank row") << "insert" << QStringList{"r1", "", "r3"} << 2
                                        << QStringList{"r1", "Commercial", "r3"} << x << 2;
 }
@@ -264,7 +264,7 @@ void TstRowOps::insertBelowRow() {
     DocFixture f;
     f.addTimedRows({"1:00", "2:00"});
     f.grid().Selection().Set(C::Slug, 1);
-    f.doc->myadd(); // row 2: S and V "n", so not blank
+    f.doc->myadd();     // row 2: S and V "n", so not blank
     f.doc->myinsert(3); // Commercial below it
     StyleGrid& g = f.grid();
     QCOMPARE(g.Rows(), 4);
@@ -351,12 +351,10 @@ void TstRowOps::insertLineFields() {
 void TstRowOps::insertMenu() {
     DocFixture f;
     using Items = QVector<InsertMenuItem>;
-    QCOMPARE(f.doc->insertMenu(), (Items{{"Break", "0"},
-                                         {"Open", "2"},
-                                         {"Commercial", "3"},
-                                         {"Disclaimer", "4"},
-                                         {"Tease", "5"},
-                                         {"Bump", "6"}}));
+    QCOMPARE(
+        f.doc->insertMenu(),
+        (Items{
+            {"Break", "0"}, {"Open", "2"}, {"Commercial", "3"}, {"Disclaimer", "4"}, {"Tease", "5"}, {"Bump", "6"}}));
 
     // An empty slot leaves no item, and the later items keep slot + 2 as their tags.
     f.globals.inter[3].clear();

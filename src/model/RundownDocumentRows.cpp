@@ -47,7 +47,9 @@ int selectColumn(int currentx, int cols) {
 // A pending Time edit (`timeedit`) is cleared by every recomputation, so a recomputation that starts
 // below the edited row would drop it: start from the edited row when it lies higher. Rows above the
 // first changed row keep their places, so its number still names it.
-int startWithPending(int first, int timeedit) { return timeedit > 0 ? std::min(first, timeedit) : first; }
+int startWithPending(int first, int timeedit) {
+    return timeedit > 0 ? std::min(first, timeedit) : first;
+}
 } // namespace
 
 // ---- Add and delete ------------------------------------------------------------------------------
@@ -73,7 +75,9 @@ void RundownDocument::myaddrow() {
     // No recomputation: the new row has no time.
 }
 
-void RundownDocument::myadd() { myaddrow(); }
+void RundownDocument::myadd() {
+    myaddrow();
+}
 
 void RundownDocument::mydeleterow() {
     DrawingLock lock(m_rundown);

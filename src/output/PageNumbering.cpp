@@ -39,7 +39,12 @@ bool isMainPage(QStringView pg) {
         return true;
     // The marks "1,3,5,7,9": the odd digits and the comma.
     switch (pg.back().unicode()) {
-    case u'1': case u'3': case u'5': case u'7': case u'9': case u',':
+    case u'1':
+    case u'3':
+    case u'5':
+    case u'7':
+    case u'9':
+    case u',':
         return true;
     default:
         return false;
@@ -60,7 +65,8 @@ int renumber(StyleGrid& grid) {
     PageText text;
     for (int y = 1; y <= rows; ++y) {
         const QStringView pg = grid.cellTextView(RundownColumns::PG, y);
-        if (pg.size() == RowKinds::kBreak.size() && RowKinds::isBreakText(pg)) { // length first: cheap
+        // The length first: most PG texts are not five characters long.
+        if (pg.size() == RowKinds::kBreak.size() && RowKinds::isBreakText(pg)) {
             block = std::min(block + 1, kLetteredBlocks + 1); // past P every block is bare numbers
             c = 2;
             continue;
