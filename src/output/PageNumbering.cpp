@@ -51,12 +51,6 @@ bool isMainPage(QStringView pg) {
     }
 }
 
-QString blockLetter(int block) {
-    if (block < 1 || block > kLetteredBlocks)
-        return QString();
-    return QString(QChar(u'A' + (block - 1)));
-}
-
 int renumber(StyleGrid& grid) {
     const int rows = grid.Rows();
     int written = 0;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QStringView>
 
 class StyleGrid;
@@ -13,9 +12,6 @@ namespace PageNumbering {
 // Whether a PG text marks a main page: empty, or its last character is one of "1,3,5,7,9" (an odd digit
 // or a comma). Anything else is a follow-on page.
 bool isMainPage(QStringView pg);
-
-// The letter of block `block` (1 = "A" .. 16 = "P"), empty from the 17th block on.
-QString blockLetter(int block);
 
 // Renumbers column 1 of every row, passing over break rows. Only cells whose text changes are written,
 // so an unchanged rundown costs no notification. Returns the number of cells rewritten.
