@@ -44,6 +44,18 @@ QString StyleGridExcelExporter::horizontalAlignment(int code) {
     return QStringLiteral("Left");
 }
 
+void StyleGridExcelExporter::setUpForRundown(const QDateTime& now) {
+    m_Workbook->Author = QStringLiteral("Kestrel Rundown");
+    m_Workbook->LastAuthor = QStringLiteral("Kestrel Rundown");
+    m_Workbook->Company = QStringLiteral("Orrin Software");
+    m_Workbook->CreatedDate = now;
+    ExportHeader = true;
+    ExcelExporterSheet& sheet = m_Workbook->Sheet(1);
+    sheet.Name = QStringLiteral("Sheet1");
+    sheet.PageLayoutView = true;
+    sheet.Column(1).DefineNumeric();
+}
+
 bool StyleGridExcelExporter::Export(const StyleGrid& grid, const QString& path, QString* error) {
     ExcelExporterSheet& sheet = m_Workbook->Sheet(1);
     if (sheet.Name.isEmpty())

@@ -21,6 +21,11 @@ public:
                            const QDateTime& created);
     ~StyleGridExcelExporter();
 
+    // The set-up of "Export to Excel": the program as author and last author, its maker as company,
+    // created now, the header row on, sheet 1 named "Sheet1" in page-layout view, and page numbers
+    // that are plain numbers written as numbers.
+    void setUpForRundown(const QDateTime& now);
+
     // Fills sheet 1 from the grid and saves the workbook. False with the reason when the file could
     // not be written.
     bool Export(const StyleGrid& grid, const QString& path, QString* error = nullptr);
