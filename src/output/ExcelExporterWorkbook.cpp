@@ -96,7 +96,7 @@ std::unique_ptr<ExcelXmlElement> ExcelExporterWorkbook::buildTree() {
 bool ExcelExporterWorkbook::Save(QIODevice& device, QString* error) {
     const std::unique_ptr<ExcelXmlElement> tree = buildTree();
     QXmlStreamWriter writer(&device);
-    writer.setAutoFormatting(true);
+    writer.setAutoFormatting(false);
     writer.setAutoFormattingIndent(1);
     writer.writeStartDocument();
     tree->write(writer);

@@ -29,6 +29,7 @@ public:
     void setAttribute(const QString& name, const QString& value);
     QString attribute(const QString& name) const;
     int attributeCount() const { return int(m_attributes.size()); }
+    const std::vector<std::pair<QString, QString>>& attributes() const { return m_attributes; }
 
     void setText(const QString& text);
     bool hasText() const { return m_hasText; }
@@ -36,6 +37,7 @@ public:
 
     int childCount() const { return int(m_children.size()); }
     ExcelXmlElement& child(int i) { return *m_children[size_t(i)]; }
+    const ExcelXmlElement& child(int i) const { return *m_children[size_t(i)]; }
 
     void write(QXmlStreamWriter& writer) const;
 
