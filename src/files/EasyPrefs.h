@@ -28,6 +28,14 @@ public:
     // Writes the lists to the file, replacing it; false with a reason when it could not be written.
     bool WritePrefsFile(QString* error = nullptr);
 
+    // Locates the file and loads it when it exists, without offering a reset or creating it (for tools
+    // that only read the settings). False with a reason when it exists but cannot be read.
+    bool readPrefFile(const QString& name, QString* error = nullptr);
+    // Adds the name and value pairs of a file's bytes to the lists (a missing last value is empty).
+    void readPrefText(const QByteArray& bytes);
+    // The bytes WritePrefsFile writes.
+    QByteArray prefText() const;
+
     QString folder() const { return m_folder; }
     QString prefFile() const { return m_prefFile; }
     const QStringList& prefNames() const { return m_names; }
@@ -35,6 +43,7 @@ public:
 
 private:
     qsizetype find(const QString& name) const;
+    bool loadExisting(QString* error);
 
     QString m_folder;
     QString m_prefFile;

@@ -1,21 +1,203 @@
 #include "model/RundownDocument.h"
 
-// TODO(files issue): the document format and the lifecycle.
+#include "files/DocumentFile.h"
+#include "files/EasyPrefs.h"
+#include "seams/Clock.h"
+#include "seams/Dialogs.h"
+#include "seams/TextMeasurer.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtDebug>
+
+#include <algorithm>
+
+namespace {
+const QString kTitlePrefix = QStringLiteral("Kestrel Rundown: ");
+const QStringList kDocumentFilters{QStringLiteral("Rundown documents (*.rdk)"), QStringLiteral("All files (*)")};
+
+// Text beyond this length cannot change a row's height any more (heights stop at 32,000 pixels), and
+// measuring a pathological megabyte-long cell would stall the window.
+constexpr qsizetype kMaxMeasuredChars = 1 << 16;
+} // namespace
+
+// ---- Writing -------------------------------------------------------------------------------------
 
 bool RundownDocument::savetable(const QString& path) {
-    (void)path;
-    return false;
+    if (path.isEmpty())
+        return false;
+    QString stage = QStringLiteral("Creating Text File");
+    const QFileInfo info(path);
+    // QSaveFile writes beside the file and replaces it only once everything is written, so a failed
+    // save leaves the previous document whole.
+    QSaveFile file(path);
+    auto fail = [&](const QString& reason) {
+        qWarning().noquote() << QStringLiteral("Kestrel Rundown Error: savtebale ") + stage;
+        reportError(QStringLiteral("The rundown could not be saved to \"%1\".").arg(info.fileName()),
+                    reason + QStringLiteral(" The file on disk was not changed."));
+        return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+
+    // Linux keeps no type and creator codes; the extension carries the document type.
+    stage = QStringLiteral("Setting File Types");
+
+    stage = QStringLiteral("Starting WriteOut");
+    const QByteArray bytes = DocumentFile::encode(m_rundown, windowWidth, windowHeight);
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
+    }
+
+    stage = QStringLiteral("Closing Text File");
+    if (!file.commit())
+        return fail(file.errorString());
+
+    stage = QStringLiteral("Setting Rcent File as Pereference");
+    m_prefs.SetPrefFolderItem(QStringLiteral("Recent File"), info.absoluteFilePath());
+
+    stage = QStringLiteral("Setting Window Title");
+    setTitle(kTitlePrefix + info.fileName());
+
+    saveflag = true;
+    return true;
 }
+
+// ---- Reading -------------------------------------------------------------------------------------
+
 bool RundownDocument::opentable(const QString& path) {
-    (void)path;
+    const QFileInfo info(path);
+    // The whole file is read and checked before the window changes, so an unreadable one leaves it as
+    // it was (for a fresh window: a new, empty rundown) and says why.
+    DocumentFile::Contents contents;
+    QString error;
+    if (!DocumentFile::readFile(path, m_rundown.Cols(), &contents, &error)) {
+        reportError(QStringLiteral("The rundown \"%1\" could not be opened.").arg(info.fileName()), error);
+        return false;
+    }
+
+    nowopening = true;
+    currentfilename = info.absoluteFilePath();
+    m_rundown.LockDrawing(true);
+    m_rundown.setRows(0);
+    setTitle(kTitlePrefix + info.fileName());
+
+    windowWidth = contents.windowWidth;
+    windowHeight = contents.windowHeight;
+    Q_EMIT windowSizeChanged(windowWidth, windowHeight);
+
+    DocumentFile::fillGrid(m_rundown, contents,
+                           {m_globals.mystyle, m_globals.breakstyle, m_globals.skipstyle});
+    contents = DocumentFile::Contents(); // the grid shares the texts; drop the rest early
+    Q_EMIT columnWidthsRead();
+
+    additup(1, m_globals.mtimecol, m_globals.msumcol, m_globals.mbackcol);
+
+    const int marker = m_rundown.Cols() - 1;
+    for (int y = 1; y <= m_rundown.Rows(); ++y) {
+        // A skipped row stays grey in every cell, trackers included, as skipping left it.
+        if (!RowKinds::isSkipped(m_rundown, y, marker)) {
+            setcellstate(RundownColumns::S, y, m_rundown.CellText(RundownColumns::S, y), false);
+            setcellstate(RundownColumns::V, y, m_rundown.CellText(RundownColumns::V, y), false);
+        }
+        for (int x : {m_globals.mtimecol, m_globals.msumcol, m_globals.mbackcol})
+            m_rundown.setCellIndents(x, y, -1, 3, 3);
+    }
+
+    saveflag = false;
+    resizerows();
+    m_rundown.LockDrawing(false);
+    // One pixel wider makes the window lay itself out again; the column widths stay as read because
+    // nowopening is still set.
+    windowWidth = std::min(windowWidth + 1, DocumentFile::kMaxWindowSize);
+    Q_EMIT windowSizeChanged(windowWidth, windowHeight);
+    nowopening = false;
+    return true;
+}
+
+// ---- Lifecycle -----------------------------------------------------------------------------------
+
+bool RundownDocument::save() {
+    if (currentfilename.isEmpty())
+        return Saveas();
+    return savetable(currentfilename);
+}
+
+QString RundownDocument::suggestedSaveName() const {
+    const QDate today = m_clock.now().date();
+    return QStringLiteral("%1-%2-%3").arg(today.month()).arg(today.day()).arg(today.year());
+}
+
+bool RundownDocument::Saveas() {
+    if (!m_dialogs)
+        return false;
+    const QString path = m_dialogs->chooseSaveFile(QStringLiteral("Save As"), kDocumentFilters, suggestedSaveName());
+    if (path.isEmpty())
+        return false;
+    // The window keeps naming its old file when the new one could not be written, so that title and
+    // "Save" stay in step.
+    const QString previous = currentfilename;
+    currentfilename = QFileInfo(path).absoluteFilePath();
+    if (savetable(path))
+        return true;
+    currentfilename = previous;
     return false;
 }
-bool RundownDocument::save() { return false; }
-bool RundownDocument::Saveas() { return false; }
-bool RundownDocument::Event_CancelClose() { return false; }
-QString RundownDocument::suggestedSaveName() const { return QString(); }
-int RundownDocument::findtallestcellheight(int row) const {
-    (void)row;
-    return m_rundown.DefaultRowHeight();
+
+bool RundownDocument::Event_CancelClose() {
+    if (saveflag)
+        return false;
+    const Dialogs::Button answer =
+        m_dialogs ? m_dialogs->ask(QStringLiteral("Do you want to save changes to this document before closing?"),
+                                   QStringLiteral("If you don't save, your changes will be lost. "),
+                                   QStringLiteral("Save"), QStringLiteral("Don't Save"), QStringLiteral("Cancel"))
+                  : Dialogs::Button::Cancel;
+    switch (answer) {
+    case Dialogs::Button::Action:
+        save(); // sets saveflag only when the write succeeded
+        break;
+    case Dialogs::Button::Alternate:
+        saveflag = true;
+        break;
+    case Dialogs::Button::Cancel:
+        saveflag = false;
+        break;
+    }
+    m_globals.oktoquit = saveflag;
+    return !saveflag;
 }
-void RundownDocument::resizerows() {}
+
+// ---- Row heights ---------------------------------------------------------------------------------
+
+int RundownDocument::findtallestcellheight(int row) const {
+    const int defaultHeight = m_rundown.DefaultRowHeight();
+    if (!m_measurer)
+        return defaultHeight;
+    const int cols = m_rundown.Cols();
+    qint64 tallest = 0;
+    for (int i = 1; i <= cols - 1; ++i) {
+        const int span = m_rundown.CellColSpan(i, row);
+        qint64 w = 0;
+        for (int k = i; k <= std::min(cols, i + span - 1); ++k)
+            w += m_rundown.ColumnWidth(k);
+        if (w > 2) {
+            QString text = m_rundown.CellText(i, row);
+            if (text.size() > kMaxMeasuredChars)
+                text.truncate(kMaxMeasuredChars);
+            const int h = m_measurer->textHeight(text, int(std::min<qint64>(w, StyleGrid::kMaxColumnWidth)));
+            tallest = std::max<qint64>(tallest, h);
+        }
+    }
+    tallest += 5;
+    return tallest < defaultHeight ? defaultHeight : int(std::min<qint64>(tallest, StyleGrid::kMaxColumnWidth));
+}
+
+void RundownDocument::resizerows() {
+    m_rundown.LockDrawing(true);
+    for (int r = 1; r <= m_rundown.Rows(); ++r)
+        m_rundown.setRowHeight(r, findtallestcellheight(r));
+    m_rundown.LockDrawing(false);
+    m_rundown.Refresh();
+}

@@ -1,0 +1,125 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString kSample = QStringLiteral(KESTREL_TEST_DATA "/sample.rdk");
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the CLI with its own configuration folder, so the user's settings play no part.
+Run runCli(const QStringList& args, const QString& configHome) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), configHome);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(KESTREL_CLI_PATH), args);
+    if (!p.waitForFinished(30000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+const QByteArray kRows = "A1\tOpen\tn\tN\tAnn\tVO\tSOT\tOTS\t0:30\t0:30 \t\t%1\n"
+                         "A2\tLead story\ta\td\tBob\tPKG\t\t\t2:15\t2:45 \t\t%2\n"
+                         "Break\tBreak One\t\t\t\t\t\t\t\t\t\t\n"
+                         "B1\tSkipped story\tw\tn\tAnn\t\t\t\t1:00\t\t*SKIP\t\n"
+                         "B2\tWeather \xc3\xa9t\xc3\xa9\tp\t\tCid\t\t\t\t3:05\t5:50 \t\t%3\n"
+                         "Total: 5:50\n";
+
+QByteArray expected(const char* b1, const char* b2, const char* b3) {
+    return QString::fromUtf8(kRows).arg(QLatin1String(b1), QLatin1String(b2), QLatin1String(b3)).toUtf8();
+}
+} // namespace
+
+class TstCliShow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void printsTheRundown_data();
+    void printsTheRundown();
+    void failures_data();
+    void failures();
+};
+
+void TstCliShow::printsTheRundown_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("prefs");
+    QTest::addColumn<QByteArray>("out");
+    QTest::newRow("default hour") << QStringList{"show", kSample} << QByteArray()
+                                  << expected("54:10", "54:40", "56:55");
+    QTest::newRow("show length from the preferences")
+        << QStringList{"show", kSample} << QByteArray("showseconds\r1800\r") << expected("24:10", "24:40", "26:55");
+    QTest::newRow("--show-length wins") << QStringList{"show", "--show-length", "600", kSample}
+                                        << QByteArray("ShowSeconds\r1800\r") << expected("4:10", "4:40", "6:55");
+    QTest::newRow("--renumber") << QStringList{"show", "--renumber", kSample} << QByteArray()
+                                << expected("54:10", "54:40", "56:55");
+}
+
+void TstCliShow::printsTheRundown() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, prefs);
+    QFETCH(QByteArray, out);
+    QTemporaryDir config;
+    if (!prefs.isEmpty()) {
+        QFile f(config.filePath(QStringLiteral("KestrelRundownprefs")));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(prefs) == prefs.size());
+    }
+    const Run r = runCli(args, config.path());
+    QCOMPARE(r.err, QByteArray());
+    QCOMPARE(r.status, 0);
+    if (args.contains(QLatin1String("--renumber"))) {
+        // Page numbers may change; every other column is as read.
+        QCOMPARE(r.out.count('\n'), out.count('\n'));
+        QVERIFY(r.out.endsWith("Total: 5:50\n"));
+    } else {
+        QCOMPARE(r.out, out);
+    }
+    // Looking at a rundown leaves no settings file behind.
+    QCOMPARE(QFileInfo::exists(config.filePath(QStringLiteral("KestrelRundownprefs"))), !prefs.isEmpty());
+}
+
+void TstCliShow::failures_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("usageOnStdout");
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << true;
+    QTest::newRow("show --help") << QStringList{"show", "--help"} << 0 << true;
+    QTest::newRow("missing file") << QStringList{"show", "/nonexistent/x.rdk"} << 1 << false;
+    QTest::newRow("a folder") << QStringList{"show", QStringLiteral(KESTREL_TEST_DATA)} << 1 << false;
+    QTest::newRow("no file") << QStringList{"show"} << 2 << false;
+    QTest::newRow("two files") << QStringList{"show", kSample, kSample} << 2 << false;
+    QTest::newRow("unknown option") << QStringList{"show", "--fast", kSample} << 2 << false;
+    QTest::newRow("length not a number") << QStringList{"show", "--show-length", "1h", kSample} << 2 << false;
+    QTest::newRow("length missing") << QStringList{"show", kSample, "--show-length"} << 2 << false;
+}
+
+void TstCliShow::failures() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(bool, usageOnStdout);
+    QTemporaryDir config;
+    const Run r = runCli(args, config.path());
+    QCOMPARE(r.status, status);
+    if (usageOnStdout) {
+        QVERIFY(r.out.startsWith("usage: kestrel-rundown-cli show"));
+        QVERIFY(r.err.isEmpty());
+    } else if (status == 1) {
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY2(r.err.startsWith("kestrel-rundown-cli: "), r.err.constData());
+    } else {
+        QVERIFY(r.out.isEmpty());
+        QVERIFY2(r.err.contains("usage: kestrel-rundown-cli show"), r.err.constData());
+    }
+}
+
+QTEST_GUILESS_MAIN(TstCliShow)
+#include "tst_cli_show.moc"
