@@ -5,37 +5,52 @@
 #include "model/RundownDocument.h"
 #include "output/StyleGridExcelExporter.h"
 #include "seams/Clock.h"
+#include "seams/Dialogs.h"
 #include "ui/FontTextMeasurer.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
+#include <memory>
 
-// export FILE OUT: what "Export to Excel" writes for FILE. FILE is read as Open reads it, in a window
-// with the program's default settings (the user's preferences are neither read nor touched, so the
-// same FILE always gives the same workbook).
+namespace {
+constexpr auto kPrefsFileName = "KestrelRundownprefs";
+
+// Row heights are measured with the cell font, which is known only once the window has loaded its
+// settings; until then nothing is measured.
+class CellFontMeasurer : public TextMeasurer {
+public:
+    void setFont(const QFont& font) { m_measurer = std::make_unique<FontTextMeasurer>(font); }
+    int textHeight(const QString& text, int wrapWidth) const override {
+        return m_measurer ? m_measurer->textHeight(text, wrapWidth) : 0;
+    }
+
+private:
+    std::unique_ptr<FontTextMeasurer> m_measurer;
+};
+} // namespace
+
+// export FILE OUT: what "Export to Excel" writes for FILE, read as Open reads it. The settings are
+// read, never created or written.
 int Cli::exportWorkbook(const QStringList& args, Streams io) {
-    if (args.size() != 2 || args[0].isEmpty() || args[1].isEmpty()) {
+    if (args.size() != 2 || args[0].isEmpty() || args[1].isEmpty() || args[0].startsWith(u'-') ||
+        args[1].startsWith(u'-')) {
         io.err << usage();
         return 2;
     }
     const QString file = args[0];
     const QString out = args[1];
 
-    QTemporaryDir prefsDir;
-    if (!prefsDir.isValid()) {
-        io.err << "export: no temporary folder for the settings: " << prefsDir.errorString() << '\n';
-        return 1;
-    }
-    Globals globals;
-    globals.prefsFolder = prefsDir.path();
-    EasyPrefs prefs(prefsDir.path());
+    EasyPrefs prefs;
+    prefs.readPrefFile(QString::fromLatin1(kPrefsFileName));
+    SilentDialogs dialogs;
     SystemClock clock;
-    const FontTextMeasurer measurer(QFont(globals.myfontname));
-    RundownDocument doc(globals, prefs, clock, nullptr, &measurer);
+    Globals globals;
+    globals.prefsFolder = prefs.folder();
+    globals.dialogs = &dialogs;
+    CellFontMeasurer measurer;
+    RundownDocument doc(globals, prefs, clock, &dialogs, &measurer);
     doc.Event_Open();
-    if (!doc.opentable(QFileInfo(file).absoluteFilePath())) {
-        const QString why = doc.lastError().simplified();
-        io.err << "export: cannot read " << file << (why.isEmpty() ? QString() : QStringLiteral(": ") + why) << '\n';
+    measurer.setFont(QFont(globals.myfontname));
+    if (!doc.opentable(file)) {
+        io.err << "kestrel-rundown-cli: " << doc.lastError().replace(u'\n', u' ') << '\n';
         return 1;
     }
 
@@ -43,7 +58,7 @@ int Cli::exportWorkbook(const QStringList& args, Streams io) {
     exporter.setUpForRundown(clock.now());
     QString error;
     if (!exporter.Export(doc.rundown(), out, &error)) {
-        io.err << "export: cannot write " << error.simplified() << '\n';
+        io.err << "kestrel-rundown-cli: the workbook could not be written: " << error.replace(u'\n', u' ') << '\n';
         return 1;
     }
     return 0;
