@@ -41,6 +41,9 @@ public:
     int id() const { return m_ID; }
     void setID(int id) { m_ID = id; }
 
+    // True when the style gives a fill, a border or a number format.
+    bool decoratesCell() const { return HasBackColor || anyBorder() || !Format.isEmpty(); }
+
     // "#RRGGBB" in upper-case hexadecimal.
     static QString ColorToString(quint32 rgb);
 

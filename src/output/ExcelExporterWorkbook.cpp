@@ -88,8 +88,15 @@ std::unique_ptr<ExcelXmlElement> ExcelExporterWorkbook::buildTree() {
     for (const auto& sheet : m_Sheets)
         sheet->GenerateXml(*workbook, *m_DefaultStyle, registry);
 
-    for (const auto& style : registry.styles())
-        style->GenerateXml(styles, *m_DefaultStyle);
+    // Styles are found by ID, so their order in the file means nothing to Excel. LibreOffice (7.4)
+    // though carries a fill, border or number format over into the styles that follow one and give
+    // none: a skipped row after a break row would come out dark. Plain styles go first, each group
+    // in registration order; IDs stay in order of first use.
+    registry.styles().front()->GenerateXml(styles, *m_DefaultStyle);
+    for (bool decorated : {false, true})
+        for (size_t i = 1; i < registry.styles().size(); ++i)
+            if (registry.styles()[i]->decoratesCell() == decorated)
+                registry.styles()[i]->GenerateXml(styles, *m_DefaultStyle);
     return workbook;
 }
 
