@@ -348,6 +348,8 @@ void TstExcelExporter::rowNumbersAndHeights() {
              QStringList({"ss:Index=6", "ss:AutoFitHeight=0", "ss:Height=30"}));
     QCOMPARE(attributesInOrder(s.xml, QStringLiteral("Row"), 3), QStringList({"ss:Index=7", "ss:AutoFitHeight=1"}));
     QCOMPARE(sheet.Row(3).Index, 6); // numbers are stored back
+    sheet.Row(6).Height = 12;        // a row never appended: made, not a crash
+    QCOMPARE(sheet.Rows(), 6);
 }
 
 void TstExcelExporter::worksheetOptions() {

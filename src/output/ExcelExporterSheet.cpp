@@ -7,6 +7,13 @@ ExcelExporterRow& ExcelExporterSheet::AppendRow(std::unique_ptr<ExcelExporterRow
     return *m_Rows.back();
 }
 
+ExcelExporterRow& ExcelExporterSheet::Row(int index) {
+    index = std::max(index, 1);
+    while (int(m_Rows.size()) < index)
+        m_Rows.push_back(std::make_unique<ExcelExporterRow>());
+    return *m_Rows[size_t(index - 1)];
+}
+
 ExcelExporterColumn& ExcelExporterSheet::Column(int index) {
     index = std::max(index, 1);
     while (int(m_Columns.size()) < index)

@@ -36,8 +36,9 @@ public:
     ExcelExporterSheet() = default;
     explicit ExcelExporterSheet(const QString& name) : Name(name) {}
 
-    // The index-th appended row (from 1); rows are never made on demand. Out of range is a caller error.
-    ExcelExporterRow& Row(int index) { return *m_Rows[size_t(index - 1)]; }
+    // The index-th appended row (from 1). Asking for a row never appended is a caller's slip; it gets
+    // empty rows appended up to index rather than a crash.
+    ExcelExporterRow& Row(int index);
     ExcelExporterRow& AppendRow(std::unique_ptr<ExcelExporterRow> row);
     ExcelExporterRow& AppendRow() { return AppendRow(std::make_unique<ExcelExporterRow>()); }
     void reserveRows(int n) { m_Rows.reserve(size_t(std::max(n, 0))); }

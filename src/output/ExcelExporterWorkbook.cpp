@@ -106,6 +106,8 @@ bool ExcelExporterWorkbook::Save(QIODevice& device, QString* error) {
     writer.setAutoFormatting(false);
     writer.setAutoFormattingIndent(1);
     writer.writeStartDocument();
+    // Tells Windows and spreadsheet programs that this XML file is a workbook.
+    writer.writeProcessingInstruction(QStringLiteral("mso-application"), QStringLiteral("progid=\"Excel.Sheet\""));
     tree->write(writer);
     writer.writeEndDocument();
     if (writer.hasError()) {
