@@ -460,7 +460,11 @@ void TstExcelExporter::numberTest_data() {
     QTest::newRow("1e5") << "1e5" << false;
     QTest::newRow("leading blank") << " 5" << false;
     QTest::newRow("arabic digits") << QString::fromUtf8("\u0661\u0662") << false;
-    QTest::newRow("beyond a double's digits") << "12345678901234567891" << false;
+    QTest::newRow("15 significant digits") << "123456789012345" << true;
+    QTest::newRow("16 significant digits") << "1234567890123456" << false; // a spreadsheet would drop one
+    QTest::newRow("16 digits, 15 significant") << "0.123456789012345" << true;
+    QTest::newRow("15 significant around the point") << "12345678901234.5" << true;
+    QTest::newRow("16 significant around the point") << "1234567890.123456" << false;
     QTest::newRow("big but exact") << "100000000000000000000" << true;
 }
 

@@ -28,7 +28,23 @@ bool ExcelExporterCell::isPlainNumber(QStringView text) {
         if (i != n || i == fracStart || text[n - 1] == u'0')
             return false;
     }
-    // Then the value: digits a double cannot hold (more than about 17) would come back different.
+    // A spreadsheet keeps 15 significant digits and silently drops the rest: such a number stays text.
+    // Zeros in front, and behind a whole number, are not significant.
+    const bool whole = !text.contains(u'.');
+    qsizetype first = 0;
+    while (first < n && (text[first] == u'0' || text[first] == u'-' || text[first] == u'.'))
+        ++first;
+    if (first < n) {
+        qsizetype last = n - 1;
+        while (whole && text[last] == u'0')
+            --last;
+        qsizetype significant = last - first + 1;
+        if (!whole && text.indexOf(u'.') > first && text.indexOf(u'.') < last)
+            --significant; // the point itself
+        if (significant > 15)
+            return false;
+    }
+    // Then the value must come back as the same text.
     bool ok = false;
     const double value = QLocale::c().toDouble(text, &ok);
     if (!ok)
