@@ -4,7 +4,7 @@
 
 namespace {
 // The look of one grid cell (borders from the cell, font and colours from its style).
-void copyLook(ExcelExporterStyle& to, const StyleGridCell& cell, const StyleGridStyle& style, int alignment) {
+void copyLook(ExcelExporterStyle& to, const StyleGridCellLook& cell, const StyleGridStyle& style, int alignment) {
     to.BorderLeft = cell.borderLeft;
     to.BorderRight = cell.borderRight;
     to.BorderTop = cell.borderTop;
@@ -109,7 +109,8 @@ void StyleGridExcelExporter::WriteRows(ExcelExporterSheet& sheet, const StyleGri
         row.Height = grid.RowHeight(y);
         row.reserveCells(cols);
         for (int x = 1; x <= cols; ++x) {
-            const StyleGridCell* g = grid.cellData(x, y);
+            const StyleGridCellLook* g = grid.cellData(x, y);
+            const QString text = grid.CellText(x, y);
             ExcelExporterCell& cell = row.Cell(x);
             copyLook(*cell.Style, *g, *grid.effectiveStyle(x, y), grid.effectiveAlignment(x, y));
             // A span never reaches past the last column: the merge would point outside the table.
@@ -118,7 +119,7 @@ void StyleGridExcelExporter::WriteRows(ExcelExporterSheet& sheet, const StyleGri
                 cell.MergeAcross = span - 1;
                 x += span - 1;
             }
-            cell.Text = g->text;
+            cell.Text = text;
             if (sheet.Column(x).isNumeric() && ExcelExporterCell::isPlainNumber(cell.Text))
                 cell.DataType = QStringLiteral("Number");
         }
