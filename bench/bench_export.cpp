@@ -1,6 +1,6 @@
 #include "output/ExcelXmlElement.h"
 #include "output/StyleGridExcelExporter.h"
-#include "support/TestSupport.h"
+#include "BenchSupport.h"
 
 #include <QDomDocument>
 #include <QFile>
@@ -10,24 +10,7 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-// A rundown of n rows as the timing benchmarks build it: timed items, a break every 12 rows, a
-// skipped row every 50, timed from row 1.
-void fillRundown(DocFixture& f, int n) {
-    QStringList rows;
-    rows.reserve(n);
-    for (int i = 1; i <= n; ++i) {
-        if (i % 12 == 0)
-            rows.append(QStringLiteral("Break"));
-        else
-            rows.append(QStringLiteral("%1|Story %1|n|n|Ann|VO|SOT||%2:%3||%4|")
-                            .arg(i)
-                            .arg(i % 4)
-                            .arg(i % 60, 2, 10, QChar(u'0'))
-                            .arg(i % 50 == 0 ? QStringLiteral("*SKIP") : QString()));
-    }
-    f.addRows(rows);
-    f.doc->additup(1);
-}
+void fillRundown(DocFixture& f, int n) { fillSampleRundown(f, n, SampleRundown{12, true}); }
 
 void appendDom(QDomDocument& doc, QDomNode& parent, const ExcelXmlElement& e) {
     QDomElement d = doc.createElement(e.name());

@@ -1,4 +1,4 @@
-#include "support/TestSupport.h"
+#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -8,21 +8,8 @@
 
 namespace {
 void fillRundown(DocFixture& f, int n, int breakEvery) {
-    QStringList rows;
-    rows.reserve(n);
-    for (int i = 1; i <= n; ++i) {
-        if (breakEvery > 0 && i % breakEvery == 0)
-            rows.append(QStringLiteral("Break"));
-        else
-            rows.append(QStringLiteral("|Story %1|n|n|Ann|VO|SOT||%2:%3||%4|")
-                            .arg(i)
-                            .arg(i % 4)
-                            .arg(i % 60, 2, 10, QChar(u'0'))
-                            .arg(i % 50 == 0 ? QStringLiteral("*SKIP") : QString()));
-    }
-    f.addRows(rows);
+    fillSampleRundown(f, n, SampleRundown{breakEvery});
     f.doc->doautopage(1);
-    f.doc->additup(1);
 }
 
 // A story row in the middle (a break row would be blank for nothing, but not for the insert test).

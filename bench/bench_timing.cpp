@@ -1,24 +1,9 @@
-#include "support/TestSupport.h"
+#include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-// A rundown of n rows: timed items, a break every 12 rows, a skipped row every 50.
-void fill(DocFixture& f, int n) {
-    QStringList rows;
-    rows.reserve(n);
-    for (int i = 1; i <= n; ++i) {
-        if (i % 12 == 0)
-            rows.append(QStringLiteral("Break"));
-        else
-            rows.append(QStringLiteral("|Story %1|n|n|Ann|VO|SOT||%2:%3||%4|")
-                            .arg(i)
-                            .arg(i % 4)
-                            .arg(i % 60, 2, 10, QChar(u'0'))
-                            .arg(i % 50 == 0 ? QStringLiteral("*SKIP") : QString()));
-    }
-    f.addRows(rows);
-}
+void fill(DocFixture& f, int n) { f.addRows(sampleRundownRows(n)); }
 } // namespace
 
 // A full recomputation of a rundown whose TRT and Back cells are empty (as after reading a file).
