@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -16,6 +20,13 @@ int main(int argc, char** argv) {
     // Printing needs fonts and a paint device, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session (cron, CI) Qt would warn on stderr about the missing runtime folder, which a
+    // caller reading our one-line errors does not want: give it a private one.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::temp().filePath(QStringLiteral("kestrel-runtime-%1").arg(getuid()));
+        if (QDir().mkpath(runtime) && QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    }
     QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
