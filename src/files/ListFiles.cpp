@@ -133,7 +133,7 @@ QStringList writersFromEditorRows(const QStringList& rows) {
     QStringList list{QString()};
     for (const QString& row : rows)
         if (!row.isEmpty())
-            list.append(TextFile::oneLine(row));
+            list.append(TextFile::oneLine(row, true));
     return list;
 }
 
