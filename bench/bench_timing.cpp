@@ -54,3 +54,18 @@ static void BM_additupFromLastRow(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_additupFromLastRow)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
+
+// A Time edit in row 1: every TRT and every Back text changes.
+static void BM_additupEditRow1(benchmark::State& state) {
+    DocFixture f;
+    fill(f, int(state.range(0)));
+    StyleGrid& g = f.grid();
+    f.doc->additup(1);
+    int flip = 0;
+    for (auto _ : state) {
+        g.setCellText(9, 1, (flip++ % 2) ? QStringLiteral("1:00") : QStringLiteral("2:00"));
+        f.doc->additup(1);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_additupEditRow1)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();

@@ -8,7 +8,7 @@
 QString Cli::usage() {
     return QStringLiteral("usage: kestrel-rundown-cli show [--show-length SECONDS] [--renumber] FILE\n"
                           "       kestrel-rundown-cli export FILE OUT\n"
-                          "       kestrel-rundown-cli print [--font-size N] FILE OUT.pdf\n"
+                          "       kestrel-rundown-cli print [--font-size N] [--page-setup TEXT] FILE OUT.pdf\n"
                           "       kestrel-rundown-cli --help\n");
 }
 

@@ -33,16 +33,24 @@ void StyleGridSelection::Set(int column, int row) {
 // ---- StyleGrid -----------------------------------------------------------------------------------
 
 StyleGrid::StyleGrid(int cols, QObject* parent)
-    : QAbstractTableModel(parent), m_cols(std::max(1, cols)), m_columns(size_t(m_cols)),
+    : QAbstractTableModel(parent), m_cols(std::max(1, cols)), m_text(size_t(m_cols)), m_columns(size_t(m_cols)),
       m_defaultStyle(std::make_shared<StyleGridStyle>()), m_selection(this) {}
 
 StyleGrid::~StyleGrid() = default;
 
-StyleGrid::Row StyleGrid::makeRow(const QString& col1Text) const {
+void StyleGrid::insertRowAt(int row, const QString& col1Text) {
     Row r;
     r.cells.resize(size_t(m_cols));
-    r.cells[0].text = col1Text;
-    return r;
+    m_rows.insert(m_rows.begin() + (row - 1), std::move(r));
+    for (auto& column : m_text)
+        column.insert(column.begin() + (row - 1), GridText());
+    m_text[0][size_t(row - 1)].assign(col1Text);
+}
+
+void StyleGrid::eraseRowAt(int row) {
+    m_rows.erase(m_rows.begin() + (row - 1));
+    for (auto& column : m_text)
+        column.erase(column.begin() + (row - 1));
 }
 
 void StyleGrid::beginStructureChange() {
@@ -81,16 +89,19 @@ void StyleGrid::setRows(int n) {
     if (m_lockDepth == 0 && !shrinking) {
         beginInsertRows(QModelIndex(), Rows(), n - 1);
         while (Rows() < n)
-            m_rows.push_back(makeRow(QString()));
+            insertRowAt(Rows() + 1, QString());
         endInsertRows();
         return;
     }
     beginStructureChange();
-    if (shrinking)
+    if (shrinking) {
         m_rows.resize(size_t(n));
-    else
+        for (auto& column : m_text)
+            column.resize(size_t(n));
+    } else {
         while (Rows() < n)
-            m_rows.push_back(makeRow(QString()));
+            insertRowAt(Rows() + 1, QString());
+    }
     endStructureChange();
     if (shrinking)
         afterRowCountDrop();
@@ -102,11 +113,11 @@ void StyleGrid::InsertRow(int row, const QString& col1Text) {
     row = std::clamp(row, 1, Rows() + 1);
     if (m_lockDepth > 0) {
         beginStructureChange();
-        m_rows.insert(m_rows.begin() + (row - 1), makeRow(col1Text));
+        insertRowAt(row, col1Text);
         return;
     }
     beginInsertRows(QModelIndex(), row - 1, row - 1);
-    m_rows.insert(m_rows.begin() + (row - 1), makeRow(col1Text));
+    insertRowAt(row, col1Text);
     endInsertRows();
     Q_EMIT rowHeightsChanged(row, Rows());
     Q_EMIT spansChanged();
@@ -117,10 +128,10 @@ void StyleGrid::RemoveRow(int row) {
         return;
     if (m_lockDepth > 0) {
         beginStructureChange();
-        m_rows.erase(m_rows.begin() + (row - 1));
+        eraseRowAt(row);
     } else {
         beginRemoveRows(QModelIndex(), row - 1, row - 1);
-        m_rows.erase(m_rows.begin() + (row - 1));
+        eraseRowAt(row);
         endRemoveRows();
         Q_EMIT rowHeightsChanged(row, Rows());
         Q_EMIT spansChanged();
@@ -132,17 +143,24 @@ void StyleGrid::SwapRows(int a, int b) {
     if (a < 1 || b < 1 || a > Rows() || b > Rows() || a == b)
         return;
     std::swap(m_rows[size_t(a - 1)], m_rows[size_t(b - 1)]);
+    for (auto& column : m_text)
+        column[size_t(a - 1)].swap(column[size_t(b - 1)]);
     rowsChanged(std::min(a, b), std::max(a, b));
 }
 
 void StyleGrid::MoveRow(int from, int to) {
     if (from < 1 || to < 1 || from > Rows() || to > Rows() || from == to)
         return;
-    auto first = m_rows.begin();
-    if (from < to)
-        std::rotate(first + (from - 1), first + from, first + to);
-    else
-        std::rotate(first + (to - 1), first + (from - 1), first + from);
+    auto move = [from, to](auto& items) {
+        auto first = items.begin();
+        if (from < to)
+            std::rotate(first + (from - 1), first + from, first + to);
+        else
+            std::rotate(first + (to - 1), first + (from - 1), first + from);
+    };
+    move(m_rows);
+    for (auto& column : m_text)
+        move(column);
     rowsChanged(std::min(from, to), std::max(from, to));
 }
 
@@ -169,13 +187,13 @@ void StyleGrid::rowsChanged(int first, int last) {
     Q_EMIT spansChanged();
 }
 
-StyleGridCell* StyleGrid::mutableCell(int x, int y) {
+StyleGridCellLook* StyleGrid::mutableCell(int x, int y) {
     if (!inRange(x, y))
         return nullptr;
     return &m_rows[size_t(y - 1)].cells[size_t(x - 1)];
 }
 
-const StyleGridCell* StyleGrid::cellData(int x, int y) const {
+const StyleGridCellLook* StyleGrid::cellData(int x, int y) const {
     if (!inRange(x, y))
         return nullptr;
     return &m_rows[size_t(y - 1)].cells[size_t(x - 1)];
@@ -201,30 +219,40 @@ void StyleGrid::cellChanged(int x, int y) {
 }
 
 QString StyleGrid::CellText(int x, int y) const {
-    const StyleGridCell* c = cellData(x, y);
-    return c ? c->text : QString();
+    return inRange(x, y) ? m_text[size_t(x - 1)][size_t(y - 1)].toString() : QString();
 }
 
 QStringView StyleGrid::cellTextView(int x, int y) const {
-    const StyleGridCell* c = cellData(x, y);
-    return c ? QStringView(c->text) : QStringView();
+    return inRange(x, y) ? m_text[size_t(x - 1)][size_t(y - 1)].view() : QStringView();
 }
 
 void StyleGrid::setCellText(int x, int y, const QString& text) {
-    StyleGridCell* c = mutableCell(x, y);
-    if (!c || c->text == text)
+    if (!inRange(x, y))
         return;
-    c->text = text;
+    GridText& t = m_text[size_t(x - 1)][size_t(y - 1)];
+    if (t.view() == text)
+        return;
+    t.assign(text);
+    cellChanged(x, y);
+}
+
+void StyleGrid::setCellTextView(int x, int y, QStringView text) {
+    if (!inRange(x, y))
+        return;
+    GridText& t = m_text[size_t(x - 1)][size_t(y - 1)];
+    if (t.view() == text)
+        return;
+    t.assign(text);
     cellChanged(x, y);
 }
 
 StyleGridStylePtr StyleGrid::cellStyle(int x, int y) const {
-    const StyleGridCell* c = cellData(x, y);
+    const StyleGridCellLook* c = cellData(x, y);
     return c ? c->style : nullptr;
 }
 
 StyleGridStylePtr StyleGrid::effectiveStyle(int x, int y) const {
-    if (const StyleGridCell* c = cellData(x, y); c && c->style)
+    if (const StyleGridCellLook* c = cellData(x, y); c && c->style)
         return c->style;
     if (x >= 1 && x <= m_cols && m_columns[size_t(x - 1)].defaultCell.style)
         return m_columns[size_t(x - 1)].defaultCell.style;
@@ -232,7 +260,7 @@ StyleGridStylePtr StyleGrid::effectiveStyle(int x, int y) const {
 }
 
 void StyleGrid::setCellStyle(int x, int y, StyleGridStylePtr style) {
-    StyleGridCell* c = mutableCell(x, y);
+    StyleGridCellLook* c = mutableCell(x, y);
     if (!c || c->style == style)
         return;
     c->style = std::move(style);
@@ -240,7 +268,7 @@ void StyleGrid::setCellStyle(int x, int y, StyleGridStylePtr style) {
 }
 
 void StyleGrid::setCellIndents(int x, int y, int left, int right, int top) {
-    StyleGridCell* c = mutableCell(x, y);
+    StyleGridCellLook* c = mutableCell(x, y);
     if (!c)
         return;
     if (left >= 0)
@@ -253,33 +281,33 @@ void StyleGrid::setCellIndents(int x, int y, int left, int right, int top) {
 }
 
 int StyleGrid::cellLeftIndent(int x, int y) const {
-    const StyleGridCell* c = cellData(x, y);
+    const StyleGridCellLook* c = cellData(x, y);
     if (c && c->leftIndent >= 0)
         return c->leftIndent;
     return (x >= 1 && x <= m_cols) ? std::max<int>(0, m_columns[size_t(x - 1)].defaultCell.leftIndent) : 0;
 }
 
 int StyleGrid::cellRightIndent(int x, int y) const {
-    const StyleGridCell* c = cellData(x, y);
+    const StyleGridCellLook* c = cellData(x, y);
     if (c && c->rightIndent >= 0)
         return c->rightIndent;
     return (x >= 1 && x <= m_cols) ? std::max<int>(0, m_columns[size_t(x - 1)].defaultCell.rightIndent) : 0;
 }
 
 int StyleGrid::cellTopIndent(int x, int y) const {
-    const StyleGridCell* c = cellData(x, y);
+    const StyleGridCellLook* c = cellData(x, y);
     if (c && c->topIndent >= 0)
         return c->topIndent;
     return (x >= 1 && x <= m_cols) ? std::max<int>(0, m_columns[size_t(x - 1)].defaultCell.topIndent) : 0;
 }
 
 int StyleGrid::cellAlignment(int x, int y) const {
-    const StyleGridCell* c = cellData(x, y);
+    const StyleGridCellLook* c = cellData(x, y);
     return c ? c->alignment : GridAlign::AsColumn;
 }
 
 void StyleGrid::setCellAlignment(int x, int y, int alignment) {
-    StyleGridCell* c = mutableCell(x, y);
+    StyleGridCellLook* c = mutableCell(x, y);
     if (!c || c->alignment == alignment)
         return;
     c->alignment = qint8(alignment);
@@ -294,12 +322,12 @@ int StyleGrid::effectiveAlignment(int x, int y) const {
 }
 
 int StyleGrid::CellColSpan(int x, int y) const {
-    const StyleGridCell* c = cellData(x, y);
+    const StyleGridCellLook* c = cellData(x, y);
     return c ? c->colSpan : 1;
 }
 
 void StyleGrid::setCellColSpan(int x, int y, int span) {
-    StyleGridCell* c = mutableCell(x, y);
+    StyleGridCellLook* c = mutableCell(x, y);
     if (!c)
         return;
     span = std::clamp(span, 1, m_cols - x + 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/GridText.h"
 #include "grid/StyleGridStyle.h"
 
 #include <QAbstractTableModel>
@@ -17,9 +18,8 @@ constexpr int Right = -1;
 constexpr int AsColumn = 20;
 } // namespace GridAlign
 
-// The stored state of one cell. Indents of -1 take the column's default cell.
-struct StyleGridCell {
-    QString text;
+// How one cell looks. Indents of -1 take the column's default cell.
+struct StyleGridCellLook {
     StyleGridStylePtr style; // null: the column's default cell style, else the grid's default style
     qint16 leftIndent = -1;
     qint16 rightIndent = -1;
@@ -31,6 +31,11 @@ struct StyleGridCell {
     bool borderTop = false;
     bool borderBottom = false;
     quint8 borderWidth = 0;
+};
+
+// A cell with its text: a column's header and default cell.
+struct StyleGridCell : StyleGridCellLook {
+    QString text;
 };
 
 struct StyleGridColumn {
@@ -108,9 +113,10 @@ public:
     QString CellText(int x, int y) const;
     QStringView cellTextView(int x, int y) const;
     void setCellText(int x, int y, const QString& text);
+    void setCellTextView(int x, int y, QStringView text); // for short computed texts: no allocation
     StyleGridCellRef Cell(int x, int y) { return StyleGridCellRef(this, x, y); }
     StyleGridCellRef WritableCell(int x, int y) { return StyleGridCellRef(this, x, y); }
-    const StyleGridCell* cellData(int x, int y) const; // null out of range
+    const StyleGridCellLook* cellData(int x, int y) const; // null out of range
     StyleGridStylePtr cellStyle(int x, int y) const;   // the explicit style, may be null
     StyleGridStylePtr effectiveStyle(int x, int y) const; // never null
     void setCellStyle(int x, int y, StyleGridStylePtr style);
@@ -179,13 +185,16 @@ Q_SIGNALS:
 
 private:
     friend class StyleGridSelection;
+    // Texts are kept column by column (the hot scans, timing and page numbering, read one or two
+    // columns of every row); the looks row by row.
     struct Row {
-        std::vector<StyleGridCell> cells;
+        std::vector<StyleGridCellLook> cells;
         int height = 0; // 0: default height
     };
     bool inRange(int x, int y) const { return x >= 1 && x <= m_cols && y >= 1 && y <= Rows(); }
-    StyleGridCell* mutableCell(int x, int y);
-    Row makeRow(const QString& col1Text) const;
+    StyleGridCellLook* mutableCell(int x, int y);
+    void insertRowAt(int row, const QString& col1Text);
+    void eraseRowAt(int row);
     void cellChanged(int x, int y);
     void rowsChanged(int first, int last);
     void beginStructureChange();
@@ -194,6 +203,7 @@ private:
 
     int m_cols;
     std::vector<Row> m_rows;
+    std::vector<std::vector<GridText>> m_text; // m_text[x - 1][y - 1]
     std::vector<StyleGridColumn> m_columns;
     StyleGridStylePtr m_defaultStyle;
     StyleGridSelection m_selection;

@@ -45,7 +45,7 @@ qint64 dayClock(qint64 value) {
 }
 
 namespace {
-void appendNumber(QString& out, qint64 v) {
+void appendNumber(SmallText& out, qint64 v) {
     char16_t buf[24];
     int n = 0;
     do {
@@ -53,21 +53,21 @@ void appendNumber(QString& out, qint64 v) {
         v /= 10;
     } while (v > 0);
     while (n > 0)
-        out.append(QChar(buf[--n]));
+        out.append(buf[--n]);
 }
-void appendTwoDigits(QString& out, qint64 v) {
-    out.append(QChar(char16_t(u'0' + (v / 10) % 10)));
-    out.append(QChar(char16_t(u'0' + v % 10)));
+void appendTwoDigits(SmallText& out, qint64 v) {
+    out.append(char16_t(u'0' + (v / 10) % 10));
+    out.append(char16_t(u'0' + v % 10));
 }
 // Short form of m and s: minutes without leading zeros, seconds in two digits.
-void appendShort(QString& out, qint64 m, qint64 s) {
+void appendShort(SmallText& out, qint64 m, qint64 s) {
     appendNumber(out, m);
     out.append(u':');
     appendTwoDigits(out, s);
 }
 } // namespace
 
-void appendDisplay(QString& out, qint64 value) {
+void appendDisplay(SmallText& out, qint64 value) {
     const qint64 v = dayClock(value);
     const qint64 h = v / 3600, m = (v % 3600) / 60, s = v % 60;
     if (h == 0) {
@@ -82,12 +82,12 @@ void appendDisplay(QString& out, qint64 value) {
 }
 
 QString display(qint64 value) {
-    QString out;
+    SmallText out;
     appendDisplay(out, value);
-    return out;
+    return out.toString();
 }
 
-void appendBackTime(QString& out, qint64 value) {
+void appendBackTime(SmallText& out, qint64 value) {
     const qint64 r = dayClock(value);
     const qint64 h = r / 3600;
     if (h <= 10) {
@@ -103,9 +103,9 @@ void appendBackTime(QString& out, qint64 value) {
 }
 
 QString backTime(qint64 value) {
-    QString out;
+    SmallText out;
     appendBackTime(out, value);
-    return out;
+    return out.toString();
 }
 
 qint64 readDisplayed(QStringView text) {

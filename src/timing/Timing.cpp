@@ -11,10 +11,10 @@ namespace Timing {
 namespace {
 const QString kInvalid = QStringLiteral("X:XX");
 
-// Writes only when the text differs, so an unchanged rundown costs no allocation or notification.
-void put(StyleGrid& grid, int x, int y, const QString& text) {
-    if (grid.cellTextView(x, y) != text)
-        grid.setCellText(x, y, text);
+// The grid writes only when the text differs, so an unchanged rundown costs no notification.
+void put(StyleGrid& grid, int x, int y, const QString& text) { grid.setCellText(x, y, text); }
+void put(StyleGrid& grid, int x, int y, const TimeText::SmallText& text) {
+    grid.setCellTextView(x, y, text.view());
 }
 } // namespace
 
@@ -33,18 +33,24 @@ QString additup(StyleGrid& grid, int first, int timecol, int sumcol, int backcol
     const int rows = grid.Rows();
     const int marker = grid.Cols() - 1;
 
-    // Each row's time is read once and used by both passes.
-    std::vector<TimeText::Reading> times(size_t(rows) + 1);
-    for (int y = 1; y <= rows; ++y) {
+    // Each row's time is read once, in the forward pass (rows above `first` only for the back times).
+    // Kept between calls: a fresh large block each time makes malloc consolidate and trim its heap,
+    // which costs more than the whole recomputation on a big rundown.
+    static thread_local std::vector<TimeText::Reading> times;
+    times.assign(size_t(rows) + 1, TimeText::Reading{});
+    auto readRow = [&](int y) -> const TimeText::Reading& {
+        TimeText::Reading& t = times[size_t(y)];
         if (!RowKinds::isSkipped(grid, y, marker))
-            times[size_t(y)] = TimeText::read(grid.cellTextView(timecol, y));
-    }
+            t = TimeText::read(grid.cellTextView(timecol, y));
+        return t;
+    };
+    for (int y = 1; y < first && y <= rows; ++y)
+        readRow(y);
 
-    QString buf;
-    buf.reserve(16);
+    TimeText::SmallText buf;
     qint64 running = TimeText::readDisplayed(findstarttime(grid, first, sumcol));
     for (int y = first; y <= rows; ++y) {
-        const TimeText::Reading& t = times[size_t(y)];
+        const TimeText::Reading& t = readRow(y);
         switch (t.kind) {
         case TimeText::Kind::NoTime:
             put(grid, sumcol, y, QString());

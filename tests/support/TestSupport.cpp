@@ -43,6 +43,8 @@ void DocFixture::addRows(const QStringList& rows) {
             g.setCellStyle(2, y, globals.breakstyle);
             g.setCellColSpan(2, y, 10);
         }
+        doc->setcellstate(3, y, g.CellText(3, y), false);
+        doc->setcellstate(4, y, g.CellText(4, y), false);
         if (RowKinds::isSkipped(g, y))
             for (int x = 1; x <= g.Cols(); ++x)
                 g.setCellStyle(x, y, globals.skipstyle);

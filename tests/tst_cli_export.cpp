@@ -1,0 +1,158 @@
+#include <QDateTime>
+#include <QDomDocument>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString kSample = QStringLiteral(KESTREL_TEST_DATA "/sample.rdk");
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the CLI with its own configuration folder, so the user's settings play no part.
+Run runCli(const QStringList& args, const QString& configHome) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), configHome);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(KESTREL_CLI_PATH), QStringList{QStringLiteral("export")} + args);
+    if (!p.waitForFinished(30000))
+        return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QList<QDomElement> all(const QDomElement& root, const QString& tag) {
+    QList<QDomElement> out;
+    const QDomNodeList l = root.elementsByTagName(tag);
+    for (int i = 0; i < l.size(); ++i)
+        out << l.at(i).toElement();
+    return out;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+class TstCliExport : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void exportsTheRundown();
+    void failures_data();
+    void failures();
+};
+
+void TstCliExport::exportsTheRundown() {
+    QTemporaryDir dir;
+    // The sample with a plain page number in its first row.
+    QByteArray rdk = readAll(kSample);
+    QVERIFY(rdk.contains("\rA1\tOpen"));
+    rdk.replace("\rA1\tOpen", "\r7\tOpen");
+    const QString file = dir.filePath(QStringLiteral("show.rdk"));
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(rdk) == rdk.size());
+    f.close();
+    const QString out = dir.filePath(QStringLiteral("Test.xls"));
+
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    const Run r = runCli({file, out}, dir.path());
+    QCOMPARE(r.err, QByteArray());
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QByteArray());
+
+    QDomDocument doc;
+    QVERIFY(doc.setContent(readAll(out)));
+    const QDomElement root = doc.documentElement();
+    QCOMPARE(all(root, QStringLiteral("Author"))[0].text(), QStringLiteral("Kestrel Rundown"));
+    QCOMPARE(all(root, QStringLiteral("LastAuthor"))[0].text(), QStringLiteral("Kestrel Rundown"));
+    QCOMPARE(all(root, QStringLiteral("Company"))[0].text(), QStringLiteral("Orrin Software"));
+    const QString created = all(root, QStringLiteral("Created"))[0].text();
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$")).match(created).hasMatch(),
+             qPrintable(created));
+    const QDateTime stamped = QDateTime::fromString(created.chopped(1), Qt::ISODate); // local fields
+    QVERIFY(stamped >= before.addSecs(-1) && stamped <= QDateTime::currentDateTime().addSecs(1));
+    QCOMPARE(all(root, QStringLiteral("Worksheet"))[0].attribute(QStringLiteral("ss:Name")), QStringLiteral("Sheet1"));
+    QCOMPARE(all(root, QStringLiteral("ShowPageLayoutZoom")).size(), 1);
+
+    // The column widths stored in the document.
+    QStringList widths;
+    for (const QDomElement& c : all(root, QStringLiteral("Column")))
+        widths << c.attribute(QStringLiteral("ss:Width"));
+    QCOMPARE(widths, QStringList({"50", "145", "20", "20", "65", "65", "65", "60", "60", "60", "3", "60"}));
+
+    // Header and the five rows, in order, with their page cells typed.
+    const QList<QDomElement> rows = all(root, QStringLiteral("Row"));
+    QCOMPARE(rows.size(), 6);
+    QCOMPARE(all(root, QStringLiteral("Table"))[0].attribute(QStringLiteral("ss:ExpandedRowCount")), QStringLiteral("6"));
+    QStringList pages, types;
+    for (const QDomElement& row : rows) {
+        const QDomElement data = row.firstChildElement(QStringLiteral("Cell")).firstChildElement(QStringLiteral("Data"));
+        pages << data.text();
+        types << data.attribute(QStringLiteral("ss:Type"));
+    }
+    QCOMPARE(pages, QStringList({"PG", "7", "A2", "Break", "B1", "B2"}));
+    QCOMPARE(types, QStringList({"String", "Number", "String", "String", "String", "String"}));
+
+    // The break row: its slug merged to the marker column, the back time at column 12.
+    const QList<QDomElement> breakCells = all(rows[3], QStringLiteral("Cell"));
+    QCOMPARE(breakCells.size(), 3);
+    QCOMPARE(breakCells[1].attribute(QStringLiteral("ss:MergeAcross")), QStringLiteral("9"));
+    QCOMPARE(breakCells[1].text(), QStringLiteral("Break One"));
+    QCOMPARE(breakCells[2].attribute(QStringLiteral("ss:Index")), QStringLiteral("12"));
+
+    // Times as Open recomputes them, the weather row's text in UTF-8.
+    const QList<QDomElement> last = all(rows[5], QStringLiteral("Data"));
+    QCOMPARE(last[1].text(), QString::fromUtf8("Weather \xc3\xa9t\xc3\xa9"));
+    QCOMPARE(last[9].text(), QStringLiteral("5:50 "));
+}
+
+void TstCliExport::failures_data() {
+    QTest::addColumn<QStringList>("args"); // {in} and {out} are put in place
+    QTest::addColumn<int>("status");
+    QTest::newRow("no arguments") << QStringList{} << 2;
+    QTest::newRow("one argument") << QStringList{"{in}"} << 2;
+    QTest::newRow("three arguments") << QStringList{"{in}", "{out}", "more"} << 2;
+    QTest::newRow("an option") << QStringList{"--fast", "{in}"} << 2;
+    QTest::newRow("missing file") << QStringList{"{dir}/none.rdk", "{out}"} << 1;
+    QTest::newRow("a folder as the file") << QStringList{"{dir}", "{out}"} << 1;
+    QTest::newRow("output under a missing folder") << QStringList{"{in}", "{dir}/gone/Test.xls"} << 1;
+    QTest::newRow("a folder as the output") << QStringList{"{in}", "{dir}"} << 1;
+}
+
+void TstCliExport::failures() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("Test.xls"));
+    // An earlier export that a failed one must leave alone.
+    QFile earlier(out);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    for (QString& a : args) {
+        a.replace(QLatin1String("{in}"), kSample);
+        a.replace(QLatin1String("{out}"), out);
+        a.replace(QLatin1String("{dir}"), dir.path());
+    }
+    const Run r = runCli(args, dir.path());
+    QCOMPARE(r.status, status);
+    if (status == 2) {
+        QVERIFY(r.err.startsWith("usage:"));
+    } else {
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY(r.err.startsWith("kestrel-rundown-cli: "));
+    }
+    QCOMPARE(readAll(out), QByteArray("earlier"));
+}
+
+QTEST_GUILESS_MAIN(TstCliExport)
+#include "tst_cli_export.moc"
