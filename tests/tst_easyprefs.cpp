@@ -78,6 +78,7 @@ void TstEasyPrefs::reading_data() {
     QTest::newRow("odd number of lines") << QByteArray("x\r1\rlast") << "last" << "" << 0 << false;
     QTest::newRow("LF ends") << QByteArray("x\n1\ny\ntrue\n") << "y" << "true" << 0 << true;
     QTest::newRow("CR LF ends") << QByteArray("x\r\n1\r\ny\r\n7\r\n") << "Y" << "7" << 7 << false;
+    QTest::newRow("byte-order marks") << QByteArray("\xef\xbb\xbf\xef\xbb\xbfn\r5\r") << "n" << "5" << 5 << false;
     QTest::newRow("invalid UTF-8") << QByteArray("f\r\xff" "font\r") << "F" << QString::fromUtf8("\xef\xbf\xbd" "font") << 0 << false;
 }
 

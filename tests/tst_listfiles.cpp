@@ -76,6 +76,7 @@ void TstListFiles::readingWriters_data() {
     QTest::addColumn<QStringList>("list");
     QTest::newRow("as written") << QByteArray("\rAnn\r Bob \r\r") << QStringList{"", "Ann", " Bob "};
     QTest::newRow("LF and empty lines between") << QByteArray("Ann\n\n\nCid") << QStringList{"", "Ann", "Cid"};
+    QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf" "Ann\r") << QStringList{"", "Ann"};
     QTest::newRow("only empty lines: no writers") << QByteArray("\r\r\r") << QStringList{""};
 }
 
@@ -103,7 +104,7 @@ void TstListFiles::loadlistsAndTheWriterPopup() {
     f.globals.inter[0] = QStringLiteral("Tease,Tease,,,,,,,0:10,");
     f.globals.writerslist = {QString(), QStringLiteral("Ann"), QStringLiteral("Bob")};
     QVERIFY(f.globals.savelists());
-    QCOMPARE(readAll(f.dir.filePath(QStringLiteral("KRDWriters.ini"))), QByteArray("\rAnn\rBob\r\r"));
+    QCOMPARE(readAll(f.dir.filePath(QStringLiteral("KRDwriters.ini"))), QByteArray("\rAnn\rBob\r\r"));
     QCOMPARE(readAll(f.dir.filePath(QStringLiteral("KRDinserts.ini"))).count('\r'), 11);
 
     f.globals.inter[0] = QStringLiteral("changed");
@@ -118,17 +119,17 @@ void TstListFiles::loadlistsAndTheWriterPopup() {
 void TstListFiles::writersFileSpellings() {
     QTemporaryDir dir;
     QStringList list;
-    // Only the other spelling exists (as older versions wrote it): it is read.
-    writeFile(dir.filePath(QStringLiteral("KRDwriters.ini")), "\rOld\r\r");
+    // Only the other spelling exists: it is read.
+    writeFile(dir.filePath(QStringLiteral("KRDWriters.ini")), "\rOther\r\r");
     QVERIFY(ListFiles::readWriters(dir.path(), &list, nullptr));
-    QCOMPARE(list, (QStringList{"", "Old"}));
-    // Writing keeps one file under one name.
+    QCOMPARE(list, (QStringList{"", "Other"}));
+    // Writing keeps one file under the name the program has always written.
     QVERIFY(ListFiles::writeWriters(dir.path(), {QString(), QStringLiteral("New")}, nullptr));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("KRDWriters.ini")});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("KRDwriters.ini")});
     QVERIFY(ListFiles::readWriters(dir.path(), &list, nullptr));
     QCOMPARE(list, (QStringList{"", "New"}));
     // With both present, the one we write wins.
-    writeFile(dir.filePath(QStringLiteral("KRDwriters.ini")), "\rStale\r\r");
+    writeFile(dir.filePath(QStringLiteral("KRDWriters.ini")), "\rStale\r\r");
     QVERIFY(ListFiles::readWriters(dir.path(), &list, nullptr));
     QCOMPARE(list, (QStringList{"", "New"}));
 }
@@ -137,7 +138,7 @@ void TstListFiles::savelistsFailures_data() {
     QTest::addColumn<QString>("blocked");
     QTest::addColumn<QString>("message");
     QTest::newRow("inserts") << "KRDinserts.ini" << "Error: Could not create inserts file. Please check permissions.";
-    QTest::newRow("writers") << "KRDWriters.ini" << "Error: Could not create writers file. Please check permissions.";
+    QTest::newRow("writers") << "KRDwriters.ini" << "Error: Could not create writers file. Please check permissions.";
 }
 
 void TstListFiles::savelistsFailures() {
@@ -156,14 +157,14 @@ void TstListFiles::savelistsFailures() {
     QCOMPARE(f.globals.writerslist, writers);
     // The inserts failure stops the save before the writers file.
     if (blocked == QLatin1String("KRDinserts.ini"))
-        QVERIFY(!QFileInfo::exists(f.dir.filePath(QStringLiteral("KRDWriters.ini"))));
+        QVERIFY(!QFileInfo::exists(f.dir.filePath(QStringLiteral("KRDwriters.ini"))));
 }
 
 void TstListFiles::unreadableListKeepsDefaults() {
     DocFixture f;
     f.globals.inter[0] = QStringLiteral("default");
     QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("KRDinserts.ini")));
-    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("KRDWriters.ini")));
+    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("KRDwriters.ini")));
     f.globals.loadlists();
     QCOMPARE(f.globals.inter[0], QStringLiteral("default"));
     QCOMPARE(f.globals.writerslist, (QStringList{"", "John Q. Writer"}));

@@ -94,7 +94,7 @@ QByteArray encode(const StyleGrid& grid, int windowWidth, int windowHeight) {
         }
         out += u'\r';
     }
-    return out.toUtf8();
+    return TextFile::encode(out);
 }
 
 void fillGrid(StyleGrid& grid, const Contents& contents, const RowStyles& styles) {

@@ -69,7 +69,7 @@ QByteArray EasyPrefs::prefText() const {
         TextFile::appendOneLine(out, m_items.value(k), true);
         out += u'\r';
     }
-    return out.toUtf8();
+    return TextFile::encode(out);
 }
 
 bool EasyPrefs::WritePrefsFile(QString* error) {

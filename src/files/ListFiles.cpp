@@ -38,7 +38,7 @@ QByteArray encodeInserts(const Inserts& inter) {
         TextFile::appendOneLine(out, slot, true);
         out += u'\r';
     }
-    return out.toUtf8();
+    return TextFile::encode(out);
 }
 
 bool readInserts(const QString& folder, Inserts& inter, bool* found, QString* error) {
@@ -75,7 +75,7 @@ QByteArray encodeWriters(const QStringList& writerslist) {
         out += u'\r';
     }
     out += u'\r';
-    return out.toUtf8();
+    return TextFile::encode(out);
 }
 
 bool readWriters(const QString& folder, QStringList* writerslist, QString* error) {
@@ -133,7 +133,7 @@ QStringList writersFromEditorRows(const QStringList& rows) {
     QStringList list{QString()};
     for (const QString& row : rows)
         if (!row.isEmpty())
-            list.append(TextFile::oneLine(row));
+            list.append(TextFile::oneLine(row, true));
     return list;
 }
 

@@ -15,10 +15,11 @@ constexpr int kInsertSlots = 11;
 using Inserts = std::array<QString, kInsertSlots>;
 
 inline const QString kInsertsFileName = QStringLiteral("KRDinserts.ini");
-// The writers file has two spellings that differ in one letter's case. The program always treated them
-// as one file; on a case-sensitive file system we read whichever exists and write the first.
-inline const QString kWritersFileName = QStringLiteral("KRDWriters.ini");
-inline const QString kWritersOtherName = QStringLiteral("KRDwriters.ini");
+// The writers file has two spellings that differ in one letter's case, and the program always treated
+// them as one file. It has always been written as "KRDwriters.ini", so existing files carry that name:
+// on a case-sensitive file system we read whichever exists (that one first) and write that one.
+inline const QString kWritersFileName = QStringLiteral("KRDwriters.ini");
+inline const QString kWritersOtherName = QStringLiteral("KRDWriters.ini");
 inline const QString kDefaultWriter = QStringLiteral("John Q. Writer");
 
 QString insertsPath(const QString& folder);

@@ -34,9 +34,15 @@ bool read(const QString& path, qint64 maxBytes, QByteArray* bytes, QString* erro
 
 QString decode(const QByteArray& bytes) {
     QByteArrayView view(bytes);
-    if (view.startsWith("\xEF\xBB\xBF"))
+    while (view.startsWith("\xEF\xBB\xBF"))
         view = view.sliced(3);
     return QString::fromUtf8(view);
+}
+
+QByteArray encode(QStringView text) {
+    while (text.startsWith(QChar(0xFEFF)))
+        text = text.sliced(1);
+    return text.toUtf8();
 }
 
 QList<QStringView> lines(QStringView text) {

@@ -16,8 +16,11 @@ constexpr qint64 kMaxSettingsBytes = 1 << 20;
 // an unreadable file or one that is too large.
 bool read(const QString& path, qint64 maxBytes, QByteArray* bytes, QString* error);
 
-// UTF-8 to text: invalid sequences become U+FFFD, a leading byte-order mark is dropped.
+// UTF-8 to text: invalid sequences become U+FFFD, byte-order marks at the start are dropped.
 QString decode(const QByteArray& bytes);
+// Text to UTF-8 without a byte-order mark: a U+FEFF at the start of the text (a first value that began
+// with one) is dropped too, as the reader would drop it.
+QByteArray encode(QStringView text);
 
 // The lines of a text, split at CR, LF or CR LF. A line end at the very end starts no further line,
 // so an empty text has no lines and "a\r" has one.

@@ -33,8 +33,11 @@ bool RundownDocument::savetable(const QString& path) {
     QSaveFile file(path);
     auto fail = [&](const QString& reason) {
         qWarning().noquote() << QStringLiteral("Kestrel Rundown Error: savtebale ") + stage;
+        QString why = reason;
+        while (why.endsWith(u'.'))
+            why.chop(1);
         reportError(QStringLiteral("The rundown could not be saved to \"%1\".").arg(info.fileName()),
-                    reason + QStringLiteral(" The file on disk was not changed."));
+                    why + QStringLiteral(". Any earlier version of the file is unchanged."));
         return false;
     };
     if (!file.open(QIODevice::WriteOnly))
