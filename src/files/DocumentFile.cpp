@@ -103,6 +103,7 @@ void fillGrid(StyleGrid& grid, const Contents& contents, const RowStyles& styles
     grid.setRows(0);
     for (int k = 0; k < std::min<int>(int(contents.widths.size()), cols); ++k)
         grid.setColumnWidth(k + 1, contents.widths[k]);
+    grid.reserveRows(int(contents.rows.size()));
     for (const QStringList& fields : contents.rows) {
         grid.AppendRow(fields.value(0));
         const int y = grid.Rows();

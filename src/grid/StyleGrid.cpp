@@ -107,6 +107,14 @@ void StyleGrid::setRows(int n) {
         afterRowCountDrop();
 }
 
+void StyleGrid::reserveRows(int n) {
+    if (n <= Rows())
+        return;
+    m_rows.reserve(size_t(n));
+    for (auto& column : m_text)
+        column.reserve(size_t(n));
+}
+
 void StyleGrid::AppendRow(const QString& col1Text) { InsertRow(Rows() + 1, col1Text); }
 
 void StyleGrid::InsertRow(int row, const QString& col1Text) {

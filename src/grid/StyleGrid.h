@@ -101,6 +101,7 @@ public:
     int Cols() const { return m_cols; }
     int Rows() const { return int(m_rows.size()); }
     void setRows(int n); // only shrinking (0 empties) or growing with empty rows
+    void reserveRows(int n); // room for n rows, so appending them does not move the rows again and again
 
     // Rows.
     void AppendRow(const QString& col1Text = QString());
