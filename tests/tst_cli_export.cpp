@@ -1,33 +1,16 @@
+#include "support/CliRunner.h"
+
 #include <QDateTime>
 #include <QDomDocument>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-const QString kSample = QStringLiteral(KESTREL_TEST_DATA "/sample.rdk");
-
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs the CLI with its own configuration folder, so the user's settings play no part.
-Run runCli(const QStringList& args, const QString& configHome) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), configHome);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KESTREL_CLI_PATH), QStringList{QStringLiteral("export")} + args);
-    if (!p.waitForFinished(30000))
-        return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+// Runs "kestrel-rundown-cli export" with its own configuration folder.
+CliRun runExport(const QStringList& args, const QString& configHome) {
+    return runCli(QStringList{QStringLiteral("export")} + args, configHome);
 }
 
 QList<QDomElement> all(const QDomElement& root, const QString& tag) {
@@ -55,7 +38,7 @@ private Q_SLOTS:
 void TstCliExport::exportsTheRundown() {
     QTemporaryDir dir;
     // The sample with a plain page number in its first row.
-    QByteArray rdk = readAll(kSample);
+    QByteArray rdk = readAll(kSampleRundown);
     QVERIFY(rdk.contains("\rA1\tOpen"));
     rdk.replace("\rA1\tOpen", "\r7\tOpen");
     const QString file = dir.filePath(QStringLiteral("show.rdk"));
@@ -65,7 +48,7 @@ void TstCliExport::exportsTheRundown() {
     const QString out = dir.filePath(QStringLiteral("Test.xls"));
 
     const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-    const Run r = runCli({file, out}, dir.path());
+    const CliRun r = runExport({file, out}, dir.path());
     QCOMPARE(r.err, QByteArray());
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QByteArray());
@@ -139,11 +122,11 @@ void TstCliExport::failures() {
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
     earlier.close();
     for (QString& a : args) {
-        a.replace(QLatin1String("{in}"), kSample);
+        a.replace(QLatin1String("{in}"), kSampleRundown);
         a.replace(QLatin1String("{out}"), out);
         a.replace(QLatin1String("{dir}"), dir.path());
     }
-    const Run r = runCli(args, dir.path());
+    const CliRun r = runExport(args, dir.path());
     QCOMPARE(r.status, status);
     if (status == 2) {
         QVERIFY(r.err.startsWith("usage:"));

@@ -1,33 +1,11 @@
+#include "support/CliRunner.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-const QString kSample = QStringLiteral(KESTREL_TEST_DATA "/sample.rdk");
-
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs the CLI with its own configuration folder, so the user's settings play no part.
-Run runCli(const QStringList& args, const QString& configHome) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), configHome);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KESTREL_CLI_PATH), args);
-    if (!p.waitForFinished(30000))
-        return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
-
 const QByteArray kRows = "A1\tOpen\tn\tN\tAnn\tVO\tSOT\tOTS\t0:30\t0:30 \t\t%1\n"
                          "A2\tLead story\ta\td\tBob\tPKG\t\t\t2:15\t2:45 \t\t%2\n"
                          "Break\tBreak One\t\t\t\t\t\t\t\t\t\t\n"
@@ -54,11 +32,11 @@ void TstCliShow::printsTheRundown_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QByteArray>("prefs");
     QTest::addColumn<QByteArray>("out");
-    QTest::newRow("default hour") << QStringList{"show", kSample} << QByteArray()
+    QTest::newRow("default hour") << QStringList{"show", kSampleRundown} << QByteArray()
                                   << expected("54:10", "54:40", "56:55");
     QTest::newRow("show length from the preferences")
-        << QStringList{"show", kSample} << QByteArray("showseconds\r1800\r") << expected("24:10", "24:40", "26:55");
-    QTest::newRow("--show-length wins") << QStringList{"show", "--show-length", "600", kSample}
+        << QStringList{"show", kSampleRundown} << QByteArray("showseconds\r1800\r") << expected("24:10", "24:40", "26:55");
+    QTest::newRow("--show-length wins") << QStringList{"show", "--show-length", "600", kSampleRundown}
                                         << QByteArray("ShowSeconds\r1800\r") << expected("4:10", "4:40", "6:55");
 }
 
@@ -71,7 +49,7 @@ void TstCliShow::printsTheRundown() {
         QFile f(config.filePath(QStringLiteral("KestrelRundownprefs")));
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(prefs) == prefs.size());
     }
-    const Run r = runCli(args, config.path());
+    const CliRun r = runCli(args, config.path());
     QCOMPARE(r.err, QByteArray());
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, out);
@@ -93,10 +71,10 @@ void TstCliShow::renumbersOnlyWhenAsked() {
             first.append(QString::fromUtf8(line.indexOf('\t') < 0 ? line : line.left(line.indexOf('\t'))));
         return first;
     };
-    const Run asRead = runCli({QStringLiteral("show"), path}, dir.path());
+    const CliRun asRead = runCli({QStringLiteral("show"), path}, dir.path());
     QCOMPARE(asRead.status, 0);
     QCOMPARE(pages(asRead.out), (QStringList{"", "x", "", "Break", "7", "2b", "Total: 1:00", ""}));
-    const Run renumbered = runCli({QStringLiteral("show"), QStringLiteral("--renumber"), path}, dir.path());
+    const CliRun renumbered = runCli({QStringLiteral("show"), QStringLiteral("--renumber"), path}, dir.path());
     QCOMPARE(renumbered.status, 0);
     QCOMPARE(pages(renumbered.out), (QStringList{"A1", "A2", "A3", "Break", "B1", "B2", "Total: 1:00", ""}));
 }
@@ -110,10 +88,10 @@ void TstCliShow::failures_data() {
     QTest::newRow("missing file") << QStringList{"show", "/nonexistent/x.rdk"} << 1 << false;
     QTest::newRow("a folder") << QStringList{"show", QStringLiteral(KESTREL_TEST_DATA)} << 1 << false;
     QTest::newRow("no file") << QStringList{"show"} << 2 << false;
-    QTest::newRow("two files") << QStringList{"show", kSample, kSample} << 2 << false;
-    QTest::newRow("unknown option") << QStringList{"show", "--fast", kSample} << 2 << false;
-    QTest::newRow("length not a number") << QStringList{"show", "--show-length", "1h", kSample} << 2 << false;
-    QTest::newRow("length missing") << QStringList{"show", kSample, "--show-length"} << 2 << false;
+    QTest::newRow("two files") << QStringList{"show", kSampleRundown, kSampleRundown} << 2 << false;
+    QTest::newRow("unknown option") << QStringList{"show", "--fast", kSampleRundown} << 2 << false;
+    QTest::newRow("length not a number") << QStringList{"show", "--show-length", "1h", kSampleRundown} << 2 << false;
+    QTest::newRow("length missing") << QStringList{"show", kSampleRundown, "--show-length"} << 2 << false;
 }
 
 void TstCliShow::failures() {
@@ -121,7 +99,7 @@ void TstCliShow::failures() {
     QFETCH(int, status);
     QFETCH(bool, usageOnStdout);
     QTemporaryDir config;
-    const Run r = runCli(args, config.path());
+    const CliRun r = runCli(args, config.path());
     QCOMPARE(r.status, status);
     if (usageOnStdout) {
         QVERIFY(r.out.startsWith("usage: kestrel-rundown-cli show"));

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     // Holding Alt (Option on a Mac keyboard) while the program starts offers to reset the preferences.
     const bool resetRequested =
         QGuiApplication::queryKeyboardModifiers() & (Qt::AltModifier | Qt::MetaModifier);
-    prefs.InitPrefFile(QStringLiteral("KestrelRundownprefs"), &appDialogs, resetRequested);
+    prefs.InitPrefFile(EasyPrefs::kFileName, &appDialogs, resetRequested);
     globals.prefsFolder = prefs.folder();
 
     QList<QPointer<Window1>> windows;

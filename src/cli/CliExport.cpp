@@ -1,18 +1,11 @@
 #include "cli/CliCommands.h"
 
-#include "files/EasyPrefs.h"
-#include "model/Globals.h"
-#include "model/RundownDocument.h"
 #include "output/StyleGridExcelExporter.h"
-#include "seams/Clock.h"
-#include "seams/Dialogs.h"
 #include "ui/FontTextMeasurer.h"
 
 #include <memory>
 
 namespace {
-constexpr auto kPrefsFileName = "KestrelRundownprefs";
-
 // Row heights are measured with the cell font, which is known only once the window has loaded its
 // settings; until then nothing is measured.
 class CellFontMeasurer : public TextMeasurer {
@@ -38,26 +31,16 @@ int Cli::exportWorkbook(const QStringList& args, Streams io) {
     const QString file = args[0];
     const QString out = args[1];
 
-    EasyPrefs prefs;
-    prefs.readPrefFile(QString::fromLatin1(kPrefsFileName));
-    SilentDialogs dialogs;
-    SystemClock clock;
-    Globals globals;
-    globals.prefsFolder = prefs.folder();
-    globals.dialogs = &dialogs;
     CellFontMeasurer measurer;
-    RundownDocument doc(globals, prefs, clock, &dialogs, &measurer);
-    doc.Event_Open();
-    measurer.setFont(QFont(globals.myfontname));
-    if (!doc.opentable(file)) {
-        io.err << "kestrel-rundown-cli: " << doc.lastError().replace(u'\n', u' ') << '\n';
+    HeadlessRundown rundown(&measurer);
+    measurer.setFont(QFont(rundown.globals.myfontname));
+    if (!rundown.open(file, io))
         return 1;
-    }
 
     StyleGridExcelExporter exporter;
-    exporter.setUpForRundown(clock.now());
+    exporter.setUpForRundown(rundown.clock.now());
     QString error;
-    if (!exporter.Export(doc.rundown(), out, &error)) {
+    if (!exporter.Export(rundown.doc.rundown(), out, &error)) {
         io.err << "kestrel-rundown-cli: the workbook could not be written: " << error.replace(u'\n', u' ') << '\n';
         return 1;
     }

@@ -1,16 +1,9 @@
 #include "cli/CliCommands.h"
 
-#include "files/EasyPrefs.h"
-#include "model/Globals.h"
-#include "model/RundownDocument.h"
-#include "seams/Clock.h"
-#include "seams/Dialogs.h"
 #include "ui/Printing.h"
-
 
 namespace {
 constexpr int kMaxFontSize = 1000;
-const QString kPrefsFile = QStringLiteral("KestrelRundownprefs");
 } // namespace
 
 // print [--font-size N] [--page-setup TEXT] FILE OUT.pdf: the rundown as Print prints it, into a PDF.
@@ -44,25 +37,13 @@ int Cli::print(const QStringList& args, Streams io) {
     const QString& in = files[0];
     const QString& out = files[1];
 
-    // The document is opened as a window opens it. The settings (the print font size among them) are
-    // read, never created or written: printing leaves no trace in the user's settings.
-    EasyPrefs prefs;
-    prefs.readPrefFile(kPrefsFile);
-    SilentDialogs dialogs;
-    SystemClock clock;
-    Globals globals;
-    globals.prefsFolder = prefs.folder();
-    globals.dialogs = &dialogs;
-    RundownDocument doc(globals, prefs, clock, &dialogs);
-    doc.Event_Open();
-    if (!doc.opentable(in)) {
-        io.err << "kestrel-rundown-cli: " << doc.lastError().replace(u'\n', u' ') << "\n";
+    HeadlessRundown rundown;
+    if (!rundown.open(in, io))
         return 1;
-    }
     if (fontSize == 0)
-        fontSize = globals.printfontsize >= 1 ? globals.printfontsize : 10; // an unusable preference: 10
+        fontSize = rundown.globals.printfontsize >= 1 ? rundown.globals.printfontsize : 10; // an unusable preference: 10
 
-    const PrintOutcome result = Printing::printToPdf(doc, out, pageSetup, fontSize, clock.now());
+    const PrintOutcome result = Printing::printToPdf(rundown.doc, out, pageSetup, fontSize, rundown.clock.now());
     if (!result.ok) {
         io.err << "kestrel-rundown-cli: " << QString(result.error).replace(u'\n', u' ') << "\n";
         return 1;

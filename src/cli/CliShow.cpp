@@ -1,14 +1,5 @@
 #include "cli/CliCommands.h"
 
-#include "files/EasyPrefs.h"
-#include "model/Globals.h"
-#include "model/RundownDocument.h"
-#include "seams/Clock.h"
-#include "seams/Dialogs.h"
-
-namespace {
-constexpr auto kPrefsFileName = "KestrelRundownprefs";
-}
 
 // show [--show-length SECONDS] [--renumber] FILE: the rundown as Open reads it, one line per row.
 int Cli::show(const QStringList& args, Streams io) {
@@ -48,23 +39,12 @@ int Cli::show(const QStringList& args, Streams io) {
         return 2;
     }
 
-    // The settings are read, never created or written: a look at a rundown leaves no trace.
-    EasyPrefs prefs;
-    prefs.readPrefFile(QString::fromLatin1(kPrefsFileName));
-    SilentDialogs dialogs;
-    SystemClock clock;
-    Globals globals;
-    globals.prefsFolder = prefs.folder();
-    globals.dialogs = &dialogs;
-    RundownDocument doc(globals, prefs, clock, &dialogs);
-    doc.Event_Open();
+    HeadlessRundown rundown;
+    RundownDocument& doc = rundown.doc;
     if (haveLength)
-        globals.showseconds = showLength;
-
-    if (!doc.opentable(file)) {
-        io.err << "kestrel-rundown-cli: " << doc.lastError().replace(u'\n', u' ') << '\n';
+        rundown.globals.showseconds = showLength;
+    if (!rundown.open(file, io))
         return 1;
-    }
     if (renumber) {
         doc.autopage = true;
         doc.doautopage();

@@ -10,6 +10,9 @@ class Dialogs;
 // change memory only; WritePrefsFile writes the whole file.
 class EasyPrefs {
 public:
+    // The program's preferences file, in the user's configuration directory.
+    static inline const QString kFileName = QStringLiteral("KestrelRundownprefs");
+
     // folder: where the file lives; empty means the user's configuration directory.
     explicit EasyPrefs(QString folder = QString());
 
