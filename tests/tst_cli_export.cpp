@@ -1,4 +1,5 @@
 #include "support/CliRunner.h"
+#include "support/TestSupport.h"
 
 #include <QDateTime>
 #include <QDomDocument>
@@ -13,18 +14,6 @@ CliRun runExport(const QStringList& args, const QString& configHome) {
     return runCli(QStringList{QStringLiteral("export")} + args, configHome);
 }
 
-QList<QDomElement> all(const QDomElement& root, const QString& tag) {
-    QList<QDomElement> out;
-    const QDomNodeList l = root.elementsByTagName(tag);
-    for (int i = 0; i < l.size(); ++i)
-        out << l.at(i).toElement();
-    return out;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 } // namespace
 
 class TstCliExport : public QObject {
@@ -56,27 +45,27 @@ void TstCliExport::exportsTheRundown() {
     QDomDocument doc;
     QVERIFY(doc.setContent(readAll(out)));
     const QDomElement root = doc.documentElement();
-    QCOMPARE(all(root, QStringLiteral("Author"))[0].text(), QStringLiteral("Kestrel Rundown"));
-    QCOMPARE(all(root, QStringLiteral("LastAuthor"))[0].text(), QStringLiteral("Kestrel Rundown"));
-    QCOMPARE(all(root, QStringLiteral("Company"))[0].text(), QStringLiteral("Orrin Software"));
-    const QString created = all(root, QStringLiteral("Created"))[0].text();
+    QCOMPARE(elementsByTag(root, QStringLiteral("Author"))[0].text(), QStringLiteral("Kestrel Rundown"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("LastAuthor"))[0].text(), QStringLiteral("Kestrel Rundown"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("Company"))[0].text(), QStringLiteral("Orrin Software"));
+    const QString created = elementsByTag(root, QStringLiteral("Created"))[0].text();
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$")).match(created).hasMatch(),
              qPrintable(created));
     const QDateTime stamped = QDateTime::fromString(created.chopped(1), Qt::ISODate); // local fields
     QVERIFY(stamped >= before.addSecs(-1) && stamped <= QDateTime::currentDateTime().addSecs(1));
-    QCOMPARE(all(root, QStringLiteral("Worksheet"))[0].attribute(QStringLiteral("ss:Name")), QStringLiteral("Sheet1"));
-    QCOMPARE(all(root, QStringLiteral("ShowPageLayoutZoom")).size(), 1);
+    QCOMPARE(elementsByTag(root, QStringLiteral("Worksheet"))[0].attribute(QStringLiteral("ss:Name")), QStringLiteral("Sheet1"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("ShowPageLayoutZoom")).size(), 1);
 
     // The column widths stored in the document.
     QStringList widths;
-    for (const QDomElement& c : all(root, QStringLiteral("Column")))
+    for (const QDomElement& c : elementsByTag(root, QStringLiteral("Column")))
         widths << c.attribute(QStringLiteral("ss:Width"));
     QCOMPARE(widths, QStringList({"50", "145", "20", "20", "65", "65", "65", "60", "60", "60", "3", "60"}));
 
     // Header and the five rows, in order, with their page cells typed.
-    const QList<QDomElement> rows = all(root, QStringLiteral("Row"));
+    const QList<QDomElement> rows = elementsByTag(root, QStringLiteral("Row"));
     QCOMPARE(rows.size(), 6);
-    QCOMPARE(all(root, QStringLiteral("Table"))[0].attribute(QStringLiteral("ss:ExpandedRowCount")), QStringLiteral("6"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("Table"))[0].attribute(QStringLiteral("ss:ExpandedRowCount")), QStringLiteral("6"));
     QStringList pages, types;
     for (const QDomElement& row : rows) {
         const QDomElement data = row.firstChildElement(QStringLiteral("Cell")).firstChildElement(QStringLiteral("Data"));
@@ -87,14 +76,14 @@ void TstCliExport::exportsTheRundown() {
     QCOMPARE(types, QStringList({"String", "Number", "String", "String", "String", "String"}));
 
     // The break row: its slug merged to the marker column, the back time at column 12.
-    const QList<QDomElement> breakCells = all(rows[3], QStringLiteral("Cell"));
+    const QList<QDomElement> breakCells = elementsByTag(rows[3], QStringLiteral("Cell"));
     QCOMPARE(breakCells.size(), 3);
     QCOMPARE(breakCells[1].attribute(QStringLiteral("ss:MergeAcross")), QStringLiteral("9"));
     QCOMPARE(breakCells[1].text(), QStringLiteral("Break One"));
     QCOMPARE(breakCells[2].attribute(QStringLiteral("ss:Index")), QStringLiteral("12"));
 
     // Times as Open recomputes them, the weather row's text in UTF-8.
-    const QList<QDomElement> last = all(rows[5], QStringLiteral("Data"));
+    const QList<QDomElement> last = elementsByTag(rows[5], QStringLiteral("Data"));
     QCOMPARE(last[1].text(), QString::fromUtf8("Weather \xc3\xa9t\xc3\xa9"));
     QCOMPARE(last[9].text(), QStringLiteral("5:50 "));
 }

@@ -9,11 +9,6 @@
 namespace {
 const QByteArray kWidths = "50\t145\t20\t20\t65\t65\t65\t60\t60\t60\t3\t60\r";
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
     QFile f(path);

@@ -10,16 +10,6 @@ using Button = Dialogs::Button;
 namespace {
 const QString kName = QStringLiteral("KestrelRundownprefs");
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
 } // namespace
 
 class TstEasyPrefs : public QObject {

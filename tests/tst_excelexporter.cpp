@@ -1,3 +1,4 @@
+#include "support/TestSupport.h"
 #include "output/ExcelExporterWorkbook.h"
 #include "output/ExcelXmlElement.h"
 
@@ -38,14 +39,6 @@ QStringList childNames(const QDomElement& e) {
     for (QDomElement c = e.firstChildElement(); !c.isNull(); c = c.nextSiblingElement())
         names << c.tagName();
     return names;
-}
-
-QList<QDomElement> all(const QDomElement& root, const QString& tag) {
-    QList<QDomElement> out;
-    const QDomNodeList l = root.elementsByTagName(tag);
-    for (int i = 0; i < l.size(); ++i)
-        out << l.at(i).toElement();
-    return out;
 }
 
 QDomElement path(QDomElement e, const QStringList& tags) {
@@ -167,7 +160,7 @@ void TstExcelExporter::cellsAndSharedStyles() {
     const Saved s = save(wb);
     QCOMPARE(childNames(s.root()), QStringList({"DocumentProperties", "OfficeDocumentSettings", "ExcelWorkbook",
                                                 "Styles", "Worksheet", "Worksheet"}));
-    const QList<QDomElement> sheets = all(s.root(), QStringLiteral("Worksheet"));
+    const QList<QDomElement> sheets = elementsByTag(s.root(), QStringLiteral("Worksheet"));
     QCOMPARE(sheets[0].attribute(QStringLiteral("ss:Name")), QStringLiteral("First"));
     QCOMPARE(childNames(sheets[1]), QStringList({"Table", "WorksheetOptions"}));
     QCOMPARE(attributesInOrder(s.xml, QStringLiteral("Table"), 1),
@@ -178,12 +171,12 @@ void TstExcelExporter::cellsAndSharedStyles() {
     QCOMPARE(attributesInOrder(s.xml, QStringLiteral("Cell"), 2),
              QStringList({"ss:StyleID=s3", "ss:MergeAcross=1", "ss:MergeDown=1", "ss:Formula==1+1"}));
     QCOMPARE(attributesInOrder(s.xml, QStringLiteral("Data"), 1), QStringList({"ss:Type=String"}));
-    QCOMPARE(all(s.root(), QStringLiteral("Data"))[1].text(), QStringLiteral("bold"));
+    QCOMPARE(elementsByTag(s.root(), QStringLiteral("Data"))[1].text(), QStringLiteral("bold"));
     // The cells now point at the registered style objects.
     QCOMPARE(row.Cell(2).Style, row.Cell(3).Style);
     QCOMPARE(row.Cell(3).Style->ID(), QStringLiteral("s3"));
 
-    const QList<QDomElement> styles = all(s.root(), QStringLiteral("Style"));
+    const QList<QDomElement> styles = elementsByTag(s.root(), QStringLiteral("Style"));
     QCOMPARE(styles.size(), 3);
     QCOMPARE(styles[1].attribute(QStringLiteral("ss:ID")), QStringLiteral("s2"));
     QCOMPARE(styles[2].attribute(QStringLiteral("ss:ID")), QStringLiteral("s3"));
@@ -221,7 +214,7 @@ void TstExcelExporter::styleElements() {
     QCOMPARE(attributesInOrder(s.xml, QStringLiteral("Alignment"), 0),
              QStringList({"ss:Horizontal=Left", "ss:Vertical=Bottom", "ss:WrapText=1"}));
     // Plain styles are written before decorated ones (LibreOffice carries fills and borders over).
-    const QList<QDomElement> styles = all(s.root(), QStringLiteral("Style"));
+    const QList<QDomElement> styles = elementsByTag(s.root(), QStringLiteral("Style"));
     QCOMPARE(styles[1].attribute(QStringLiteral("ss:ID")), QStringLiteral("s3"));
     QCOMPARE(styles[2].attribute(QStringLiteral("ss:ID")), QStringLiteral("s2"));
     QCOMPARE(childNames(styles[2]), QStringList({"Alignment", "Borders", "Font", "NumberFormat", "Interior"}));
@@ -290,7 +283,7 @@ void TstExcelExporter::merges() {
     r4.Cell(2).Text = QStringLiteral("after");
 
     const Saved s = save(wb);
-    const QList<QDomElement> rows = all(s.root(), QStringLiteral("Row"));
+    const QList<QDomElement> rows = elementsByTag(s.root(), QStringLiteral("Row"));
     const auto cells = [](const QDomElement& row) {
         QStringList out;
         for (QDomElement c = row.firstChildElement(); !c.isNull(); c = c.nextSiblingElement()) {
@@ -302,7 +295,7 @@ void TstExcelExporter::merges() {
         return out;
     };
     QCOMPARE(cells(rows[0]), QStringList({"1", "2", "5@5", "6"}));
-    QCOMPARE(all(s.root(), QStringLiteral("Cell"))[1].attribute(QStringLiteral("ss:MergeAcross")), QStringLiteral("2"));
+    QCOMPARE(elementsByTag(s.root(), QStringLiteral("Cell"))[1].attribute(QStringLiteral("ss:MergeAcross")), QStringLiteral("2"));
     QCOMPARE(cells(rows[1]), QStringList({"b1", "b2", "b3", "b4", "b5"}));
     QCOMPARE(cells(rows[2]), QStringList({"down"}));
     QCOMPARE(cells(rows[3]), QStringList({"after@2"}));
@@ -314,10 +307,10 @@ void TstExcelExporter::expandedCounts() {
     sheet.Column(2);
     sheet.AppendRow().Cell(5).Text = QStringLiteral("wide"); // more cells than columns
     const Saved s = save(wb);
-    const QDomElement table = all(s.root(), QStringLiteral("Table"))[0];
+    const QDomElement table = elementsByTag(s.root(), QStringLiteral("Table"))[0];
     QCOMPARE(table.attribute(QStringLiteral("ss:ExpandedColumnCount")), QStringLiteral("5"));
     QCOMPARE(table.attribute(QStringLiteral("ss:ExpandedRowCount")), QStringLiteral("1"));
-    QCOMPARE(all(s.root(), QStringLiteral("Column")).size(), 2);
+    QCOMPARE(elementsByTag(s.root(), QStringLiteral("Column")).size(), 2);
 
     // Counts reach as far as numbered rows and merges do, or the file is refused.
     ExcelExporterWorkbook wb2 = fixedWorkbook();
@@ -327,7 +320,7 @@ void TstExcelExporter::expandedCounts() {
     c.MergeAcross = 3;
     c.MergeDown = 2;
     const Saved s2 = save(wb2);
-    const QDomElement table2 = all(s2.root(), QStringLiteral("Table"))[0];
+    const QDomElement table2 = elementsByTag(s2.root(), QStringLiteral("Table"))[0];
     QCOMPARE(table2.attribute(QStringLiteral("ss:ExpandedColumnCount")), QStringLiteral("5"));
     QCOMPARE(table2.attribute(QStringLiteral("ss:ExpandedRowCount")), QStringLiteral("6"));
 }
@@ -367,7 +360,7 @@ void TstExcelExporter::worksheetOptions() {
     busy.PageLayoutView = true;
 
     const Saved s = save(wb);
-    const QList<QDomElement> options = all(s.root(), QStringLiteral("WorksheetOptions"));
+    const QList<QDomElement> options = elementsByTag(s.root(), QStringLiteral("WorksheetOptions"));
     QCOMPARE(options[0].attribute(QStringLiteral("xmlns")), QStringLiteral("urn:schemas-microsoft-com:office:excel"));
     QCOMPARE(childNames(options[0]),
              QStringList({"Print", "PageLayoutZoom", "Selected", "Panes", "ProtectObjects", "ProtectScenarios"}));
@@ -429,7 +422,7 @@ void TstExcelExporter::printTitles() {
     if (!rows.isEmpty())
         sheet.SetRowsToRepeatAtTop(rows[0], rows[1]);
     const Saved s = save(wb);
-    const QDomElement worksheet = all(s.root(), QStringLiteral("Worksheet"))[0];
+    const QDomElement worksheet = elementsByTag(s.root(), QStringLiteral("Worksheet"))[0];
     if (refersTo.isEmpty()) {
         QCOMPARE(childNames(worksheet), QStringList({"Table", "WorksheetOptions"}));
         return;
@@ -482,7 +475,7 @@ void TstExcelExporter::numberCellsFallBackToText() {
     row.Cell(2).Text = QStringLiteral("12");
     row.Cell(2).DataType = QStringLiteral("Number");
     const Saved s = save(wb);
-    const QList<QDomElement> data = all(s.root(), QStringLiteral("Data"));
+    const QList<QDomElement> data = elementsByTag(s.root(), QStringLiteral("Data"));
     QCOMPARE(data[0].attribute(QStringLiteral("ss:Type")), QStringLiteral("String"));
     QCOMPARE(data[0].text(), QStringLiteral("1.50"));
     QCOMPARE(data[1].attribute(QStringLiteral("ss:Type")), QStringLiteral("Number"));
@@ -506,11 +499,11 @@ void TstExcelExporter::forbiddenCharactersDropped() {
     row.Cell(2).Style->FontName = QStringLiteral("Ver\x02" "dana");
 
     const Saved s = save(wb); // parsing it at all is the point
-    QCOMPARE(all(s.root(), QStringLiteral("Data"))[0].text(),
+    QCOMPARE(elementsByTag(s.root(), QStringLiteral("Data"))[0].text(),
              QStringLiteral("abc\tdée") + QString::fromUtf8("\xf0\x9f\x8e\xac"));
-    QCOMPARE(all(s.root(), QStringLiteral("Author"))[0].text(), QStringLiteral("Ann"));
-    QCOMPARE(all(s.root(), QStringLiteral("Worksheet"))[0].attribute(QStringLiteral("ss:Name")), QStringLiteral("Sheet"));
-    QCOMPARE(all(s.root(), QStringLiteral("Font"))[2].attribute(QStringLiteral("ss:FontName")), QStringLiteral("Verdana"));
+    QCOMPARE(elementsByTag(s.root(), QStringLiteral("Author"))[0].text(), QStringLiteral("Ann"));
+    QCOMPARE(elementsByTag(s.root(), QStringLiteral("Worksheet"))[0].attribute(QStringLiteral("ss:Name")), QStringLiteral("Sheet"));
+    QCOMPARE(elementsByTag(s.root(), QStringLiteral("Font"))[2].attribute(QStringLiteral("ss:FontName")), QStringLiteral("Verdana"));
     QCOMPARE(ExcelXmlElement::xmlSafe(QStringLiteral("clean")), QStringLiteral("clean"));
 }
 

@@ -12,11 +12,6 @@
 using Button = Dialogs::Button;
 
 namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
 const QRegularExpression kSaveLog(QStringLiteral("^Kestrel Rundown Error: savtebale .+$"));
 } // namespace
 

@@ -7,17 +7,6 @@
 #include <QTest>
 
 namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 ListFiles::Inserts numbered() {
     ListFiles::Inserts inter;
     for (int k = 0; k < ListFiles::kInsertSlots; ++k)

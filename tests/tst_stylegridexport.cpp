@@ -21,14 +21,6 @@ QDomDocument readBack(const QString& path) {
     return doc;
 }
 
-QList<QDomElement> all(const QDomElement& root, const QString& tag) {
-    QList<QDomElement> out;
-    const QDomNodeList l = root.elementsByTagName(tag);
-    for (int i = 0; i < l.size(); ++i)
-        out << l.at(i).toElement();
-    return out;
-}
-
 // One written cell: its column (counting ss:Index and merges), text, type and style ID.
 struct WrittenCell {
     int column;
@@ -56,7 +48,7 @@ QList<WrittenCell> cellsOf(const QDomElement& row) {
 // Style ID -> its element.
 QHash<QString, QDomElement> stylesOf(const QDomElement& root) {
     QHash<QString, QDomElement> out;
-    for (const QDomElement& s : all(root, QStringLiteral("Style")))
+    for (const QDomElement& s : elementsByTag(root, QStringLiteral("Style")))
         out.insert(s.attribute(QStringLiteral("ss:ID")), s);
     return out;
 }
@@ -95,24 +87,24 @@ void TstStyleGridExport::rundownExport() {
 
     const QDomDocument doc = readBack(path);
     const QDomElement root = doc.documentElement();
-    QCOMPARE(all(root, QStringLiteral("Author"))[0].text(), QStringLiteral("Kestrel Rundown"));
-    QCOMPARE(all(root, QStringLiteral("LastAuthor"))[0].text(), QStringLiteral("Kestrel Rundown"));
-    QCOMPARE(all(root, QStringLiteral("Company"))[0].text(), QStringLiteral("Orrin Software"));
-    QCOMPARE(all(root, QStringLiteral("Created"))[0].text(), QStringLiteral("2026-03-07T12:00:05Z"));
-    const QList<QDomElement> sheets = all(root, QStringLiteral("Worksheet"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("Author"))[0].text(), QStringLiteral("Kestrel Rundown"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("LastAuthor"))[0].text(), QStringLiteral("Kestrel Rundown"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("Company"))[0].text(), QStringLiteral("Orrin Software"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("Created"))[0].text(), QStringLiteral("2026-03-07T12:00:05Z"));
+    const QList<QDomElement> sheets = elementsByTag(root, QStringLiteral("Worksheet"));
     QCOMPARE(sheets.size(), 1);
     QCOMPARE(sheets[0].attribute(QStringLiteral("ss:Name")), QStringLiteral("Sheet1"));
-    const QDomElement table = all(root, QStringLiteral("Table"))[0];
+    const QDomElement table = elementsByTag(root, QStringLiteral("Table"))[0];
     QCOMPARE(table.attribute(QStringLiteral("ss:ExpandedColumnCount")), QStringLiteral("12"));
     QCOMPARE(table.attribute(QStringLiteral("ss:ExpandedRowCount")), QStringLiteral("6"));
-    const QList<QDomElement> columns = all(root, QStringLiteral("Column"));
+    const QList<QDomElement> columns = elementsByTag(root, QStringLiteral("Column"));
     QCOMPARE(columns.size(), 12);
     for (int x = 1; x <= 12; ++x)
         QCOMPARE(columns[x - 1].attribute(QStringLiteral("ss:Width")), QString::number(g.ColumnWidth(x)));
     QCOMPARE(columns[1].attribute(QStringLiteral("ss:Width")), QStringLiteral("250"));
 
     const QHash<QString, QDomElement> styles = stylesOf(root);
-    const QList<QDomElement> rows = all(root, QStringLiteral("Row"));
+    const QList<QDomElement> rows = elementsByTag(root, QStringLiteral("Row"));
     QCOMPARE(rows.size(), 6);
 
     // The header row: labels, header height, text cells.
@@ -160,7 +152,7 @@ void TstStyleGridExport::rundownExport() {
     QCOMPARE(brk[1].column, 2);
     QCOMPARE(brk[1].mergeAcross, 9);
     QCOMPARE(brk[2].column, 12);
-    QCOMPARE(all(rows[3], QStringLiteral("Cell"))[2].attribute(QStringLiteral("ss:Index")), QStringLiteral("12"));
+    QCOMPARE(elementsByTag(rows[3], QStringLiteral("Cell"))[2].attribute(QStringLiteral("ss:Index")), QStringLiteral("12"));
 
     // The skipped row carries the skip style: a look of its own.
     const QList<WrittenCell> skipped = cellsOf(rows[5]);
@@ -168,10 +160,10 @@ void TstStyleGridExport::rundownExport() {
     QVERIFY(skipped[1].style != r1[1].style);
 
     // Page layout view and the active cell at the grid's selection (counted from 0, header included).
-    const QDomElement options = all(root, QStringLiteral("WorksheetOptions"))[0];
+    const QDomElement options = elementsByTag(root, QStringLiteral("WorksheetOptions"))[0];
     QVERIFY(!options.firstChildElement(QStringLiteral("ShowPageLayoutZoom")).isNull());
-    QCOMPARE(all(root, QStringLiteral("ActiveRow"))[0].text(), QStringLiteral("2"));
-    QCOMPARE(all(root, QStringLiteral("ActiveCol"))[0].text(), QStringLiteral("1"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("ActiveRow"))[0].text(), QStringLiteral("2"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("ActiveCol"))[0].text(), QStringLiteral("1"));
 }
 
 void TstStyleGridExport::emptyRundown() {
@@ -182,9 +174,9 @@ void TstStyleGridExport::emptyRundown() {
     exporter.setUpForRundown(kNow);
     QVERIFY(exporter.Export(f.grid(), path));
     const QDomElement root = readBack(path).documentElement();
-    QCOMPARE(all(root, QStringLiteral("Table"))[0].attribute(QStringLiteral("ss:ExpandedRowCount")), QStringLiteral("1"));
-    QCOMPARE(all(root, QStringLiteral("Row")).size(), 1);
-    QCOMPARE(all(root, QStringLiteral("ActiveRow"))[0].text(), QStringLiteral("0"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("Table"))[0].attribute(QStringLiteral("ss:ExpandedRowCount")), QStringLiteral("1"));
+    QCOMPARE(elementsByTag(root, QStringLiteral("Row")).size(), 1);
+    QCOMPARE(elementsByTag(root, QStringLiteral("ActiveRow"))[0].text(), QStringLiteral("0"));
 }
 
 void TstStyleGridExport::gridLooksCarriedOver() {
@@ -218,7 +210,7 @@ void TstStyleGridExport::gridLooksCarriedOver() {
     QCOMPARE(exporter.Workbook().Sheet(1).Name, QStringLiteral("Sheet 1"));
     const QDomElement root = readBack(path).documentElement();
     const QHash<QString, QDomElement> styles = stylesOf(root);
-    const QList<QDomElement> rows = all(root, QStringLiteral("Row"));
+    const QList<QDomElement> rows = elementsByTag(root, QStringLiteral("Row"));
 
     const QList<WrittenCell> header = cellsOf(rows[0]);
     QCOMPARE(header[1].text, QStringLiteral("Two"));
@@ -247,7 +239,7 @@ void TstStyleGridExport::gridLooksCarriedOver() {
     QCOMPARE(r2[2].column, 3);
     QCOMPARE(r2[2].mergeAcross, 1);
     QCOMPARE(r2[2].text, QStringLiteral("wide"));
-    QCOMPARE(all(root, QStringLiteral("Table"))[0].attribute(QStringLiteral("ss:ExpandedColumnCount")),
+    QCOMPARE(elementsByTag(root, QStringLiteral("Table"))[0].attribute(QStringLiteral("ss:ExpandedColumnCount")),
              QStringLiteral("4"));
     // The grid is only read.
     QCOMPARE(g.CellColSpan(3, 2), 2);
@@ -284,7 +276,7 @@ void TstStyleGridExport::exportTwiceReplaces() {
     StyleGridExcelExporter second;
     second.setUpForRundown(kNow);
     QVERIFY(second.Export(f.grid(), path));
-    QCOMPARE(all(readBack(path).documentElement(), QStringLiteral("Row")).size(), 2);
+    QCOMPARE(elementsByTag(readBack(path).documentElement(), QStringLiteral("Row")).size(), 2);
 }
 
 void TstStyleGridExport::unwritableFile() {

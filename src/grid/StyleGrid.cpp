@@ -234,7 +234,8 @@ QStringView StyleGrid::cellTextView(int x, int y) const {
     return inRange(x, y) ? m_text[size_t(x - 1)][size_t(y - 1)].view() : QStringView();
 }
 
-void StyleGrid::setCellText(int x, int y, const QString& text) {
+template <typename Text>
+void StyleGrid::writeText(int x, int y, const Text& text) {
     if (!inRange(x, y))
         return;
     GridText& t = m_text[size_t(x - 1)][size_t(y - 1)];
@@ -244,15 +245,8 @@ void StyleGrid::setCellText(int x, int y, const QString& text) {
     cellChanged(x, y);
 }
 
-void StyleGrid::setCellTextView(int x, int y, QStringView text) {
-    if (!inRange(x, y))
-        return;
-    GridText& t = m_text[size_t(x - 1)][size_t(y - 1)];
-    if (t.view() == text)
-        return;
-    t.assign(text);
-    cellChanged(x, y);
-}
+void StyleGrid::setCellText(int x, int y, const QString& text) { writeText(x, y, text); }
+void StyleGrid::setCellTextView(int x, int y, QStringView text) { writeText(x, y, text); }
 
 StyleGridStylePtr StyleGrid::cellStyle(int x, int y) const {
     const StyleGridCellLook* c = cellData(x, y);

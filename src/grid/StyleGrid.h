@@ -197,6 +197,8 @@ private:
     void insertRowAt(int row, const QString& col1Text);
     void eraseRowAt(int row);
     void cellChanged(int x, int y);
+    template <typename Text>
+    void writeText(int x, int y, const Text& text);
     void rowsChanged(int first, int last);
     void beginStructureChange();
     void endStructureChange();

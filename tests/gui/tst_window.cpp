@@ -34,30 +34,7 @@ struct WindowFixture {
     StyleGridView* view() { return window->rundownView(); }
 
     // Rows given as "col1|col2|...|col12", styled as a document reader styles them.
-    void addRows(const QStringList& rows) {
-        StyleGrid& g = grid();
-        g.LockDrawing(true);
-        for (const QString& line : rows) {
-            const QStringList f = line.split(u'|');
-            g.AppendRow(f.value(0));
-            const int y = g.Rows();
-            for (int x = 1; x <= g.Cols(); ++x) {
-                g.setCellText(x, y, f.value(x - 1));
-                g.setCellStyle(x, y, globals.mystyle);
-            }
-            doc().setcellstate(C::S, y, g.CellText(C::S, y), false);
-            doc().setcellstate(C::V, y, g.CellText(C::V, y), false);
-            if (RowKinds::isBreak(g, y)) {
-                g.setCellStyle(1, y, globals.breakstyle);
-                g.setCellStyle(2, y, globals.breakstyle);
-                g.setCellColSpan(2, y, 10);
-            }
-            if (RowKinds::isSkipped(g, y))
-                for (int x = 1; x <= g.Cols(); ++x)
-                    g.setCellStyle(x, y, globals.skipstyle);
-        }
-        g.LockDrawing(false);
-    }
+    void addRows(const QStringList& rows) { addRowsAsRead(doc(), rows); }
 
     // The sample rundown: an item with trackers n/w, a break, a skipped item, two timed items.
     void addSample() {

@@ -1,5 +1,27 @@
 #include "support/TestSupport.h"
 
+#include <QDomElement>
+#include <QFile>
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+QList<QDomElement> elementsByTag(const QDomElement& root, const QString& tag) {
+    QList<QDomElement> out;
+    const QDomNodeList l = root.elementsByTagName(tag);
+    for (int i = 0; i < l.size(); ++i)
+        out << l.at(i).toElement();
+    return out;
+}
+
 Dialogs::Button ScriptedDialogs::ask(const QString& message, const QString&, const QString&, const QString&,
                                      const QString&) {
     asked.append(message);
@@ -27,8 +49,9 @@ DocFixture::DocFixture() {
     doc->Event_Open();
 }
 
-void DocFixture::addRows(const QStringList& rows) {
-    StyleGrid& g = grid();
+void addRowsAsRead(RundownDocument& doc, const QStringList& rows) {
+    StyleGrid& g = doc.rundown();
+    const Globals& globals = doc.globals();
     g.LockDrawing(true);
     for (const QString& line : rows) {
         const QStringList f = line.split(u'|');
@@ -38,19 +61,21 @@ void DocFixture::addRows(const QStringList& rows) {
             g.setCellText(x, y, f.value(x - 1));
             g.setCellStyle(x, y, globals.mystyle);
         }
+        doc.setcellstate(3, y, g.CellText(3, y), false);
+        doc.setcellstate(4, y, g.CellText(4, y), false);
         if (RowKinds::isBreak(g, y)) {
             g.setCellStyle(1, y, globals.breakstyle);
             g.setCellStyle(2, y, globals.breakstyle);
             g.setCellColSpan(2, y, 10);
         }
-        doc->setcellstate(3, y, g.CellText(3, y), false);
-        doc->setcellstate(4, y, g.CellText(4, y), false);
         if (RowKinds::isSkipped(g, y))
             for (int x = 1; x <= g.Cols(); ++x)
                 g.setCellStyle(x, y, globals.skipstyle);
     }
     g.LockDrawing(false);
 }
+
+void DocFixture::addRows(const QStringList& rows) { addRowsAsRead(*doc, rows); }
 
 void DocFixture::addTimedRows(const QStringList& times) {
     QStringList rows;

@@ -12,6 +12,14 @@
 
 #include <memory>
 
+// A file's bytes, or "<unreadable>"; and writing bytes to a file or stopping the test run.
+QByteArray readAll(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);
+
+// Every element named tag below root, in document order.
+class QDomElement;
+QList<QDomElement> elementsByTag(const QDomElement& root, const QString& tag);
+
 // Dialogs answered in advance: each ask() takes the next queued button (Cancel when none is left),
 // each chooser the next queued path (empty when none). Everything asked is recorded.
 class ScriptedDialogs : public Dialogs {
@@ -29,6 +37,10 @@ public:
     QString chooseOpenFile(const QString&, const QStringList&) override;
     QString chooseSaveFile(const QString&, const QStringList&, const QString& suggestedName) override;
 };
+
+// Appends rows given as "col1|col2|...|col12" (missing fields empty) to a document, styled as the
+// document reader styles them, without recomputing.
+void addRowsAsRead(RundownDocument& doc, const QStringList& rows);
 
 // A rundown window's document opened as a window opens, with its own temporary preferences folder,
 // a fixed clock, scripted dialogs and deterministic text measuring.
