@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DocumentFile::Contents contents;
     if (!DocumentFile::parse(fuzzBytes(data, size), grid.Cols(), &contents))
         return 0;
-    FUZZ_CHECK(!contents.rows.isEmpty() && contents.rows.size() <= DocumentFile::kMaxRows);
+    FUZZ_CHECK(contents.rowCount() >= 1 && contents.rowCount() <= DocumentFile::kMaxRows);
     FUZZ_CHECK(contents.widths.size() <= grid.Cols());
     FUZZ_CHECK(contents.windowWidth >= DocumentFile::kMinWindowWidth && contents.windowWidth <= DocumentFile::kMaxWindowSize);
     FUZZ_CHECK(contents.windowHeight >= DocumentFile::kMinWindowHeight && contents.windowHeight <= DocumentFile::kMaxWindowSize);
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DocumentFile::fillGrid(grid, contents, styles);
     Timing::additup(grid, 1, 9, 10, 12, 3600);
     grid.LockDrawing(false);
-    FUZZ_CHECK(grid.Rows() == contents.rows.size());
+    FUZZ_CHECK(grid.Rows() == contents.rowCount());
 
     DocumentFile::Contents back;
     FUZZ_CHECK(DocumentFile::parse(DocumentFile::encode(grid, contents.windowWidth, contents.windowHeight),
@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(back.widths.size() == grid.Cols());
     for (int x = 1; x <= grid.Cols(); ++x)
         FUZZ_CHECK(back.widths[x - 1] == grid.ColumnWidth(x));
-    FUZZ_CHECK(back.rows.size() == grid.Rows());
+    FUZZ_CHECK(back.rowCount() == grid.Rows());
     for (int y = 1; y <= grid.Rows(); ++y)
         for (int x = 1; x <= grid.Cols(); ++x)
-            FUZZ_CHECK(back.rows[y - 1][x - 1] == grid.CellText(x, y));
+            FUZZ_CHECK(back.field(y, x) == grid.cellTextView(x, y));
     return 0;
 }

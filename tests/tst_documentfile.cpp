@@ -277,7 +277,7 @@ void TstDocumentFile::hugeInputStaysBounded() {
     DocumentFile::Contents c;
     QVERIFY(DocumentFile::parse(line, 12, &c));
     QCOMPARE(c.windowWidth, DocumentFile::kMaxWindowSize);
-    QCOMPARE(c.rows.size(), 1);
+    QCOMPARE(c.rowCount(), 1);
 
     // A megabyte-long Slug is kept whole, and measuring it does not stall the window.
     const QByteArray slug(2 << 20, 'w');

@@ -9,20 +9,20 @@
 namespace DocumentFile {
 
 namespace {
-// Splits at TAB into at most `count` fields; missing fields stay empty. Only the fields used are
-// made, so a line of 10,000 values costs no more than one of twelve.
-void fieldsOf(QStringView line, int count, QStringList& out) {
-    out.resize(count);
+// Splits at TAB into exactly `count` fields appended to out; missing fields are empty. Only the fields
+// used are looked at, so a line of 10,000 values costs no more than one of twelve.
+template <typename Out>
+void fieldsOf(QStringView line, int count, Out& out) {
     qsizetype start = 0;
     for (int k = 0; k < count; ++k) {
         if (start > line.size()) {
-            out[k] = QString();
+            out.push_back(QStringView());
             continue;
         }
         qsizetype tab = line.indexOf(u'\t', start);
         if (tab < 0)
             tab = line.size();
-        out[k] = line.sliced(start, tab - start).toString();
+        out.push_back(line.sliced(start, tab - start));
         start = tab + 1;
     }
 }
@@ -30,8 +30,10 @@ void fieldsOf(QStringView line, int count, QStringList& out) {
 
 bool parse(const QByteArray& bytes, int cols, Contents* out, QString* error) {
     cols = std::max(1, cols);
-    const QString text = TextFile::decode(bytes);
-    const QList<QStringView> lines = TextFile::lines(text);
+    Contents c;
+    c.cols = cols;
+    c.text = TextFile::decode(bytes);
+    const QList<QStringView> lines = TextFile::lines(c.text);
     // Past the end a line reads as the empty text, as a stream at its end would give.
     auto line = [&lines](qsizetype k) { return k < lines.size() ? lines[k] : QStringView(); };
 
@@ -43,8 +45,7 @@ bool parse(const QByteArray& bytes, int cols, Contents* out, QString* error) {
         return false;
     }
 
-    Contents c;
-    QStringList fields;
+    std::vector<QStringView> fields;
     fieldsOf(line(0), 2, fields);
     c.windowWidth = std::clamp<int>(TimeText::leadingNumber(fields[0]), kMinWindowWidth, kMaxWindowSize);
     c.windowHeight = std::clamp<int>(TimeText::leadingNumber(fields[1]), kMinWindowHeight, kMaxWindowSize);
@@ -52,16 +53,15 @@ bool parse(const QByteArray& bytes, int cols, Contents* out, QString* error) {
     // Every value present counts, an empty one as 0; values beyond the grid's columns are ignored.
     const QStringView widthLine = line(1);
     const int widthCount = int(std::min<qsizetype>(widthLine.count(u'\t') + 1, cols));
+    fields.clear();
     fieldsOf(widthLine, widthCount, fields);
     c.widths.reserve(widthCount);
-    for (const QString& w : fields)
+    for (QStringView w : fields)
         c.widths.append(TimeText::leadingNumber(w));
 
-    c.rows.reserve(rowCount);
-    for (qsizetype k = 0; k < rowCount; ++k) {
-        fieldsOf(line(k + 2), cols, fields);
-        c.rows.append(fields);
-    }
+    c.cells.reserve(size_t(rowCount) * size_t(cols));
+    for (qsizetype k = 0; k < rowCount; ++k)
+        fieldsOf(line(k + 2), cols, c.cells);
     *out = std::move(c);
     return true;
 }
@@ -103,22 +103,26 @@ void fillGrid(StyleGrid& grid, const Contents& contents, const RowStyles& styles
     grid.setRows(0);
     for (int k = 0; k < std::min<int>(int(contents.widths.size()), cols); ++k)
         grid.setColumnWidth(k + 1, contents.widths[k]);
-    grid.reserveRows(int(contents.rows.size()));
-    for (const QStringList& fields : contents.rows) {
-        grid.AppendRow(fields.value(0));
+    const qsizetype rows = contents.rowCount();
+    auto field = [&contents](qsizetype y, int x) { return x <= contents.cols ? contents.field(y, x) : QStringView(); };
+    grid.reserveRows(int(rows));
+    for (qsizetype k = 1; k <= rows; ++k) {
+        grid.AppendRow();
         const int y = grid.Rows();
-        const bool isBreak = RowKinds::isBreakText(fields.value(0));
+        const QStringView pg = field(k, 1);
+        grid.setCellTextView(1, y, pg);
+        const bool isBreak = RowKinds::isBreakText(pg);
         if (isBreak) {
             grid.setCellStyle(1, y, styles.breakstyle);
             grid.setCellStyle(2, y, styles.breakstyle);
             grid.setCellColSpan(2, y, 10);
         }
         for (int x = 2; x <= cols; ++x) {
-            grid.setCellText(x, y, fields.value(x - 1));
+            grid.setCellTextView(x, y, field(k, x));
             if (!(isBreak && x == 2))
                 grid.setCellStyle(x, y, styles.mystyle);
         }
-        if (marker >= 1 && RowKinds::isSkipText(fields.value(marker - 1)))
+        if (marker >= 1 && RowKinds::isSkipText(field(k, marker)))
             for (int x = 1; x <= cols; ++x)
                 grid.setCellStyle(x, y, styles.skipstyle);
     }

@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <vector>
 
 // The rundown document: a window line (content width TAB height), a line of column widths separated by
 // TAB, then one line per row with every cell's text followed by a TAB. UTF-8 without a byte-order mark,
@@ -22,11 +25,19 @@ constexpr int kMaxWindowSize = 32000;
 constexpr qint64 kMaxBytes = qint64(64) << 20;
 constexpr int kMaxRows = 200000;
 
+// A parsed document. The cell texts are views into one decoded text (a QString per field would cost
+// a million allocations for a large rundown); moving a Contents keeps them valid.
 struct Contents {
     int windowWidth = 640;
     int windowHeight = 423;
-    QList<qint32> widths;    // the values of the widths line, at most one per column
-    QList<QStringList> rows; // each with exactly one text per column
+    QList<qint32> widths; // the values of the widths line, at most one per column
+    int cols = 0;
+    QString text;
+    std::vector<QStringView> cells; // row by row, exactly `cols` per row
+
+    qsizetype rowCount() const { return cols > 0 ? qsizetype(cells.size()) / cols : 0; }
+    // Field x (from 1) of row y (from 1).
+    QStringView field(qsizetype y, int x) const { return cells[size_t((y - 1) * cols + (x - 1))]; }
 };
 
 // Reads the document's bytes for a grid of `cols` columns. Every content is accepted (missing fields

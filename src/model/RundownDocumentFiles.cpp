@@ -93,7 +93,7 @@ bool RundownDocument::opentable(const QString& path) {
 
     DocumentFile::fillGrid(m_rundown, contents,
                            {m_globals.mystyle, m_globals.breakstyle, m_globals.skipstyle});
-    contents = DocumentFile::Contents(); // the grid shares the texts; drop the rest early
+    contents = DocumentFile::Contents(); // the grid has its copies; drop the file's text early
     Q_EMIT columnWidthsRead();
 
     additup(1, m_globals.mtimecol, m_globals.msumcol, m_globals.mbackcol);
