@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -83,6 +84,7 @@ private Q_SLOTS:
     void arrowKeysMoveTheSelection_data();
     void arrowKeysMoveTheSelection();
     void selectionFromCodeShows();
+    void rowOperationsKeepTheScrollPlace();
     void labelsFollowTheDocument();
     void missingFontFallsBack();
     void dialogsAnswerWithTheButtonPressed_data();
@@ -337,6 +339,30 @@ void TstWindow::selectionFromCodeShows() {
     for (int y = vp.top(); y < vp.bottom(); y += 3)
         for (int x = vp.left(); x < vp.right(); x += 3)
             QVERIFY(img.pixel(x, y) != qRgb(255, 255, 0));
+}
+
+void TstWindow::rowOperationsKeepTheScrollPlace() {
+    // A producer working deep in a long rundown must not be thrown back to the top by an Add or a
+    // Delete (they change rows under LockDrawing, which the view sees as a model reset).
+    WindowFixture f;
+    QStringList rows;
+    for (int i = 1; i <= 400; ++i)
+        rows.append(QStringLiteral("|Story %1||||||||1:00").arg(i));
+    f.addRows(rows);
+    f.shot();
+    f.grid().Selection().Set(C::Slug, 300);
+    QCoreApplication::processEvents();
+    QScrollBar* bar = f.view()->verticalScrollBar();
+    const int before = bar->value();
+    QVERIFY(before > 0);
+    f.doc().myaddrow();
+    QCoreApplication::processEvents();
+    QCOMPARE(f.doc().currenty, 301);
+    QVERIFY2(std::abs(bar->value() - before) < 3 * 22, qPrintable(QString::number(bar->value())));
+    QVERIFY(f.view()->viewport()->rect().intersects(f.view()->visualRect(f.grid().index(300, C::Slug - 1))));
+    f.doc().mydeleterow();
+    QCoreApplication::processEvents();
+    QVERIFY2(std::abs(bar->value() - before) < 3 * 22, qPrintable(QString::number(bar->value())));
 }
 
 void TstWindow::labelsFollowTheDocument() {
