@@ -4,6 +4,7 @@
 #include <QStringView>
 
 #include <cstring>
+#include <iterator>
 #include <new>
 #include <utility>
 
@@ -103,3 +104,29 @@ private:
 };
 
 inline void swap(GridText& a, GridText& b) noexcept { a.swap(b); }
+
+// A short text composed on the stack (times, page numbers): written to a cell with
+// StyleGrid::setCellTextView, it costs no allocation at all.
+struct ShortText {
+    char16_t data[32];
+    qsizetype size = 0;
+
+    void clear() { size = 0; }
+    void append(char16_t c) {
+        if (size < qsizetype(std::size(data)))
+            data[size++] = c;
+    }
+    // Decimal digits, no leading zeros.
+    void appendNumber(quint64 v) {
+        char16_t digits[20];
+        int n = 0;
+        do {
+            digits[n++] = char16_t(u'0' + v % 10);
+            v /= 10;
+        } while (v > 0);
+        while (n > 0)
+            append(digits[--n]);
+    }
+    QStringView view() const { return QStringView(data, size); }
+    QString toString() const { return view().toString(); }
+};

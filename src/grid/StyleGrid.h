@@ -220,3 +220,15 @@ private:
     bool m_widthsDirty = false;
     bool m_spansDirty = false;
 };
+
+// LockDrawing(true) for a scope: the lock nests, so every way out of the scope must unlock.
+class StyleGridDrawingLock {
+public:
+    explicit StyleGridDrawingLock(StyleGrid& grid) : m_grid(grid) { m_grid.LockDrawing(true); }
+    ~StyleGridDrawingLock() { m_grid.LockDrawing(false); }
+    StyleGridDrawingLock(const StyleGridDrawingLock&) = delete;
+    StyleGridDrawingLock& operator=(const StyleGridDrawingLock&) = delete;
+
+private:
+    StyleGrid& m_grid;
+};

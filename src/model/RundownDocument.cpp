@@ -151,10 +151,9 @@ QString RundownDocument::nextTrackerState(int column, const QString& text) {
 // ---- Timing --------------------------------------------------------------------------------------
 
 void RundownDocument::additup(int first, int timecol, int sumcol, int backcol) {
-    m_rundown.LockDrawing(true);
+    StyleGridDrawingLock lock(m_rundown);
     timeedit = 0;
     setTotalTime(Timing::additup(m_rundown, first, timecol, sumcol, backcol, m_globals.showseconds));
-    m_rundown.LockDrawing(false);
 }
 
 void RundownDocument::additup(int first) {
@@ -185,13 +184,14 @@ void RundownDocument::doskip() {
         return;
     const int marker = m_rundown.Cols() - 1;
     const bool skipping = !RowKinds::isSkipped(m_rundown, row, marker);
-    m_rundown.LockDrawing(true);
-    m_rundown.setCellText(marker, row, skipping ? RowKinds::kSkip : QString());
-    const StyleGridStylePtr style = skipping ? m_globals.skipstyle : m_globals.mystyle;
-    for (int x = 1; x <= m_rundown.Cols(); ++x)
-        m_rundown.setCellStyle(x, row, style);
-    additup(row);
-    m_rundown.LockDrawing(false);
+    {
+        StyleGridDrawingLock lock(m_rundown);
+        m_rundown.setCellText(marker, row, skipping ? RowKinds::kSkip : QString());
+        const StyleGridStylePtr style = skipping ? m_globals.skipstyle : m_globals.mystyle;
+        for (int x = 1; x <= m_rundown.Cols(); ++x)
+            m_rundown.setCellStyle(x, row, style);
+        additup(row);
+    }
     m_rundown.Refresh();
     setskip(!skipping);
 }

@@ -198,9 +198,10 @@ int RundownDocument::findtallestcellheight(int row) const {
 }
 
 void RundownDocument::resizerows() {
-    m_rundown.LockDrawing(true);
-    for (int r = 1; r <= m_rundown.Rows(); ++r)
-        m_rundown.setRowHeight(r, findtallestcellheight(r));
-    m_rundown.LockDrawing(false);
+    {
+        StyleGridDrawingLock lock(m_rundown);
+        for (int r = 1; r <= m_rundown.Rows(); ++r)
+            m_rundown.setRowHeight(r, findtallestcellheight(r));
+    }
     m_rundown.Refresh();
 }

@@ -26,18 +26,6 @@ const QString kDefaultInters[5] = {
 constexpr int kFirstSlotTag = 2;
 constexpr int kSlotCount = 11;
 
-// RAII pairing of LockDrawing(true/false): the lock nests, so every early return must unlock.
-class DrawingLock {
-public:
-    explicit DrawingLock(StyleGrid& grid) : m_grid(grid) { m_grid.LockDrawing(true); }
-    ~DrawingLock() { m_grid.LockDrawing(false); }
-    DrawingLock(const DrawingLock&) = delete;
-    DrawingLock& operator=(const DrawingLock&) = delete;
-
-private:
-    StyleGrid& m_grid;
-};
-
 // The column a row operation selects in: the current column, or the Slug when none is known (a current
 // column of 0 would select nothing and lose the current row).
 int selectColumn(int currentx, int cols) {
@@ -55,7 +43,7 @@ int startWithPending(int first, int timeedit) {
 // ---- Add and delete ------------------------------------------------------------------------------
 
 void RundownDocument::myaddrow() {
-    DrawingLock lock(m_rundown);
+    StyleGridDrawingLock lock(m_rundown);
     int r;
     if (currenty < 1) {
         m_rundown.AppendRow();
@@ -80,7 +68,7 @@ void RundownDocument::myadd() {
 }
 
 void RundownDocument::mydeleterow() {
-    DrawingLock lock(m_rundown);
+    StyleGridDrawingLock lock(m_rundown);
     const int rows = m_rundown.Rows();
     if (rows < currenty)
         currenty = rows;
@@ -108,7 +96,7 @@ void RundownDocument::mydeleterow() {
 void RundownDocument::shiftup() {
     if (currenty <= 1 || currenty > m_rundown.Rows())
         return;
-    DrawingLock lock(m_rundown);
+    StyleGridDrawingLock lock(m_rundown);
     const int r = currenty;
     const int start = startWithPending(r - 2, timeedit); // the row above the moved row's new place
     m_rundown.SwapRows(r, r - 1);
@@ -120,7 +108,7 @@ void RundownDocument::shiftup() {
 void RundownDocument::shiftdown() {
     if (currenty < 1 || currenty >= m_rundown.Rows())
         return;
-    DrawingLock lock(m_rundown);
+    StyleGridDrawingLock lock(m_rundown);
     const int r = currenty;
     const int start = startWithPending(r, timeedit); // the row swapped upward
     m_rundown.SwapRows(r, r + 1);
@@ -141,7 +129,7 @@ void RundownDocument::myinsert(int kind) {
     const QStringList fields = line.split(u',');
     const int pending = timeedit;
 
-    DrawingLock lock(m_rundown);
+    StyleGridDrawingLock lock(m_rundown);
     QString joined;
     for (int x = RundownColumns::PG; x <= RundownColumns::V; ++x)
         joined += m_rundown.cellTextView(x, currenty);
@@ -194,7 +182,7 @@ void RundownDocument::DragRow(int from, int to) {
     const int rows = m_rundown.Rows();
     if (from < 1 || to < 1 || from > rows || to > rows)
         return;
-    DrawingLock lock(m_rundown);
+    StyleGridDrawingLock lock(m_rundown);
     const int start = startWithPending(std::min(from, to), timeedit);
     m_rundown.MoveRow(from, to);
     // Unlike a bare reorder, a drop leaves the rundown as Shift Up and Shift Down do: numbered and timed.
@@ -208,7 +196,7 @@ void RundownDocument::DragRow(int from, int to) {
 void RundownDocument::doautopage(int) {
     if (!autopage)
         return;
-    DrawingLock lock(m_rundown);
+    StyleGridDrawingLock lock(m_rundown);
     PageNumbering::renumber(m_rundown);
 }
 

@@ -9,29 +9,6 @@ namespace PageNumbering {
 
 namespace {
 constexpr int kLetteredBlocks = 16; // "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P"
-
-// A PG text as it is composed: the block letter (if any) and the decimal digits, on the stack, so that the
-// common case (the cell already holds it) costs no allocation. The numbering runs after every row
-// operation, over every row.
-struct PageText {
-    char16_t chars[24];
-    qsizetype size = 0;
-
-    void set(char16_t letter, quint64 number) {
-        char16_t digits[20];
-        int count = 0;
-        do {
-            digits[count++] = char16_t(u'0' + number % 10);
-            number /= 10;
-        } while (number != 0);
-        size = 0;
-        if (letter != 0)
-            chars[size++] = letter;
-        while (count > 0)
-            chars[size++] = digits[--count];
-    }
-    QStringView view() const { return QStringView(chars, size); }
-};
 } // namespace
 
 bool isMainPage(QStringView pg) {
@@ -56,7 +33,7 @@ int renumber(StyleGrid& grid) {
     int written = 0;
     int block = 1;
     quint64 c = 2; // 64 bits: two per main page never overflows, whatever the row count
-    PageText text;
+    ShortText text; // composed on the stack: the common case (the cell already holds it) allocates nothing
     for (int y = 1; y <= rows; ++y) {
         const QStringView pg = grid.cellTextView(RundownColumns::PG, y);
         // The length first: most PG texts are not five characters long.
@@ -73,9 +50,12 @@ int renumber(StyleGrid& grid) {
         } else {
             number = c - 2;
         }
-        text.set(block <= kLetteredBlocks ? char16_t(u'A' + block - 1) : char16_t(0), number);
+        text.clear();
+        if (block <= kLetteredBlocks)
+            text.append(char16_t(u'A' + block - 1));
+        text.appendNumber(number);
         if (pg != text.view()) {
-            grid.setCellText(RundownColumns::PG, y, text.view().toString());
+            grid.setCellTextView(RundownColumns::PG, y, text.view());
             ++written;
         }
     }

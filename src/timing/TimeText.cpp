@@ -45,36 +45,26 @@ qint64 dayClock(qint64 value) {
 }
 
 namespace {
-void appendNumber(SmallText& out, qint64 v) {
-    char16_t buf[24];
-    int n = 0;
-    do {
-        buf[n++] = char16_t(u'0' + v % 10);
-        v /= 10;
-    } while (v > 0);
-    while (n > 0)
-        out.append(buf[--n]);
-}
-void appendTwoDigits(SmallText& out, qint64 v) {
+void appendTwoDigits(ShortText& out, qint64 v) {
     out.append(char16_t(u'0' + (v / 10) % 10));
     out.append(char16_t(u'0' + v % 10));
 }
 // Short form of m and s: minutes without leading zeros, seconds in two digits.
-void appendShort(SmallText& out, qint64 m, qint64 s) {
-    appendNumber(out, m);
+void appendShort(ShortText& out, qint64 m, qint64 s) {
+    out.appendNumber(quint64(m));
     out.append(u':');
     appendTwoDigits(out, s);
 }
 } // namespace
 
-void appendDisplay(SmallText& out, qint64 value) {
+void appendDisplay(ShortText& out, qint64 value) {
     const qint64 v = dayClock(value);
     const qint64 h = v / 3600, m = (v % 3600) / 60, s = v % 60;
     if (h == 0) {
         appendShort(out, m, s);
         return;
     }
-    appendNumber(out, h);
+    out.appendNumber(quint64(h));
     out.append(u':');
     appendTwoDigits(out, m);
     out.append(u':');
@@ -82,12 +72,12 @@ void appendDisplay(SmallText& out, qint64 value) {
 }
 
 QString display(qint64 value) {
-    SmallText out;
+    ShortText out;
     appendDisplay(out, value);
     return out.toString();
 }
 
-void appendBackTime(SmallText& out, qint64 value) {
+void appendBackTime(ShortText& out, qint64 value) {
     const qint64 r = dayClock(value);
     const qint64 h = r / 3600;
     if (h <= 10) {
@@ -103,7 +93,7 @@ void appendBackTime(SmallText& out, qint64 value) {
 }
 
 QString backTime(qint64 value) {
-    SmallText out;
+    ShortText out;
     appendBackTime(out, value);
     return out.toString();
 }

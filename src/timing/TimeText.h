@@ -1,9 +1,9 @@
 #pragma once
 
+#include "grid/GridText.h"
+
 #include <QString>
 #include <QStringView>
-
-#include <iterator>
 
 // Durations written as text: reading a Time cell, the display forms of computed times, the Time
 // editor's key filter and the show-length fields. Pure functions.
@@ -24,18 +24,6 @@ struct Reading {
 // Reads a Time cell: empty = no time, no ":" = invalid, else minutes * 60 + seconds.
 Reading read(QStringView text);
 
-// A short text built without allocating; QString is made from it only when a cell must change.
-struct SmallText {
-    char16_t data[32];
-    qsizetype size = 0;
-    void clear() { size = 0; }
-    void append(char16_t c) {
-        if (size < qsizetype(std::size(data)))
-            data[size++] = c;
-    }
-    QStringView view() const { return QStringView(data, size); }
-    QString toString() const { return view().toString(); }
-};
 
 // The value reduced to one day: 0 .. 86,399 (negative values turn late in the day).
 qint64 dayClock(qint64 value);
@@ -43,12 +31,12 @@ qint64 dayClock(qint64 value);
 // "M:SS" below one hour, else "H:MM:SS", of the value reduced by the day clock.
 QString display(qint64 value);
 // The same, appended to a buffer (no allocation for the common short forms).
-void appendDisplay(SmallText& out, qint64 value);
+void appendDisplay(ShortText& out, qint64 value);
 
 // The Back cell text of a back time value (show length minus the sums below), reduced by the day clock:
 // hour 0 short form, 1..10 long form, 23 "-" and the short form of the rest of the day, else "?M:SS".
 QString backTime(qint64 value);
-void appendBackTime(SmallText& out, qint64 value);
+void appendBackTime(ShortText& out, qint64 value);
 
 // A displayed running total read back: "H:MM:SS" (two ":") or minutes and seconds; a trailing blank
 // is ignored.

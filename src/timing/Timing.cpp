@@ -13,7 +13,7 @@ const QString kInvalid = QStringLiteral("X:XX");
 
 // The grid writes only when the text differs, so an unchanged rundown costs no notification.
 void put(StyleGrid& grid, int x, int y, const QString& text) { grid.setCellText(x, y, text); }
-void put(StyleGrid& grid, int x, int y, const TimeText::SmallText& text) {
+void put(StyleGrid& grid, int x, int y, const ShortText& text) {
     grid.setCellTextView(x, y, text.view());
 }
 } // namespace
@@ -47,7 +47,7 @@ QString additup(StyleGrid& grid, int first, int timecol, int sumcol, int backcol
     for (int y = 1; y < first && y <= rows; ++y)
         readRow(y);
 
-    TimeText::SmallText buf;
+    ShortText buf;
     qint64 running = TimeText::readDisplayed(findstarttime(grid, first, sumcol));
     for (int y = first; y <= rows; ++y) {
         const TimeText::Reading& t = readRow(y);
