@@ -79,24 +79,24 @@ QString oneLine(QStringView text, bool keepTabs) {
     return out;
 }
 
-bool write(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+bool write(const QString& path, const QByteArray& bytes, QString* error, WriteStep* failedStep) {
+    auto fail = [&](const QSaveFile& file, WriteStep step) {
         if (error)
             *error = file.errorString();
+        if (failedStep)
+            *failedStep = step;
         return false;
-    }
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file, WriteStep::Create);
     if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
+        fail(file, WriteStep::Write);
         file.cancelWriting(); // the destructor then drops the temporary file
         return false;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    if (!file.commit())
+        return fail(file, WriteStep::Commit);
     return true;
 }
 

@@ -31,7 +31,10 @@ QList<QStringView> lines(QStringView text);
 void appendOneLine(QString& out, QStringView text, bool keepTabs = false);
 QString oneLine(QStringView text, bool keepTabs = false);
 
+// The step of a write that failed.
+enum class WriteStep { Create, Write, Commit };
+
 // Writes the bytes through QSaveFile, so a failure leaves the previous file as it was.
-bool write(const QString& path, const QByteArray& bytes, QString* error);
+bool write(const QString& path, const QByteArray& bytes, QString* error, WriteStep* failedStep = nullptr);
 
 } // namespace TextFile

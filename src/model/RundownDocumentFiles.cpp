@@ -2,12 +2,12 @@
 
 #include "files/DocumentFile.h"
 #include "files/EasyPrefs.h"
+#include "files/TextFile.h"
 #include "seams/Clock.h"
 #include "seams/Dialogs.h"
 #include "seams/TextMeasurer.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtDebug>
 
 #include <algorithm>
@@ -26,44 +26,26 @@ constexpr qsizetype kMaxMeasuredChars = 1 << 16;
 bool RundownDocument::savetable(const QString& path) {
     if (path.isEmpty())
         return false;
-    QString stage = QStringLiteral("Creating Text File");
     const QFileInfo info(path);
-    // QSaveFile writes beside the file and replaces it only once everything is written, so a failed
-    // save leaves the previous document whole.
-    QSaveFile file(path);
-    auto fail = [&](const QString& reason) {
-        qWarning().noquote() << QStringLiteral("Kestrel Rundown Error: savtebale ") + stage;
-        QString why = reason;
-        while (why.endsWith(u'.'))
-            why.chop(1);
-        reportError(QStringLiteral("The rundown could not be saved to \"%1\".").arg(info.fileName()),
-                    why + QStringLiteral(". Any earlier version of the file is unchanged."));
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-
     // Linux keeps no type and creator codes; the extension carries the document type.
-    stage = QStringLiteral("Setting File Types");
-
-    stage = QStringLiteral("Starting WriteOut");
     const QByteArray bytes = DocumentFile::encode(m_rundown, windowWidth, windowHeight);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
+    // Written beside the file and put in its place only once complete, so a failed save leaves the
+    // previous document whole.
+    QString reason;
+    TextFile::WriteStep failed = TextFile::WriteStep::Create;
+    if (!TextFile::write(path, bytes, &reason, &failed)) {
+        const QString stage = failed == TextFile::WriteStep::Create  ? QStringLiteral("Creating Text File")
+                              : failed == TextFile::WriteStep::Write ? QStringLiteral("Starting WriteOut")
+                                                                     : QStringLiteral("Closing Text File");
+        qWarning().noquote() << QStringLiteral("Kestrel Rundown Error: savtebale ") + stage;
+        while (reason.endsWith(u'.'))
+            reason.chop(1);
+        reportError(QStringLiteral("The rundown could not be saved to \"%1\".").arg(info.fileName()),
+                    reason + QStringLiteral(". Any earlier version of the file is unchanged."));
+        return false;
     }
-
-    stage = QStringLiteral("Closing Text File");
-    if (!file.commit())
-        return fail(file.errorString());
-
-    stage = QStringLiteral("Setting Rcent File as Pereference");
     m_prefs.SetPrefFolderItem(QStringLiteral("Recent File"), info.absoluteFilePath());
-
-    stage = QStringLiteral("Setting Window Title");
     setTitle(kTitlePrefix + info.fileName());
-
     saveflag = true;
     return true;
 }
